@@ -1,0 +1,263 @@
+// game.sv<slot>: the two keys, the scrambled state and the whole world map,
+// one value per line.
+#include "shell/savefile.h"
+
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <type_traits>
+#include <utility>
+#include <vector>
+
+#include "platform/error.h"
+#include "platform/seqfile.h"
+#include "platform/vbmath.h"
+#include "shell/subs.h"
+#include "shell/vars.h"
+
+namespace savefile {
+namespace {
+
+enum class Kind {
+    Number,  // scrambled, write form
+    Print,   // scrambled, print form
+    Text,    // plain, write form
+};
+
+struct Field {
+    Kind kind;
+    bool whole;  // an integer field: read values are rounded, a half to the even neighbour
+    double lo, hi;
+    bool (*allowed)(double);  // a table of codes within lo..hi, or nullptr
+    double (*get)();
+    void (*set)(double);
+    std::string& (*text)();
+};
+
+template <auto& var>
+constexpr Field number(double lo, double hi, bool (*allowed)(double) = nullptr) {
+    using T = std::remove_reference_t<decltype(var)>;
+    return {Kind::Number, std::is_integral_v<T>, lo, hi, allowed, [] { return double(var); },
+            [](double v) { var = T(v); }, nullptr};
+}
+
+template <auto& array, std::size_t i>
+constexpr Field element(Kind kind, double lo, double hi, bool (*allowed)(double) = nullptr) {
+    using T = typename std::remove_reference_t<decltype(array)>::value_type;
+    return {kind, true, lo, hi, allowed, [] { return double(array[i]); },
+            [](double v) { array[i] = T(v); }, nullptr};
+}
+
+template <auto& var>
+constexpr Field text() {
+    return {Kind::Text, false, 0, 0, nullptr, nullptr, nullptr, []() -> std::string& { return var; }};
+}
+
+constexpr bool companion(double id) {
+    for (int c : {12, 14, 18, 21, 28, 30, 47, 51, 59})
+        if (id == c) return true;
+    return false;
+}
+// Shields and helmets 0..5, bracers 0..4, and 9 for nothing.
+constexpr bool shieldOrHelmet(double code) { return code <= 5 || code == 9; }
+constexpr bool bracers(double code) { return code <= 4 || code == 9; }
+
+constexpr double kMaxExp = 1e15;
+constexpr int kNameLength = 10;
+
+template <std::size_t i>
+constexpr std::array<Field, 2> equipment() {
+    constexpr double heroLo[] = {0, 0, 0, 0, 0}, heroHi[] = {5, 6, 9, 9, 9};
+    constexpr double allyLo[] = {1, 0, 0, 0, 0}, allyHi[] = {6, 6, 9, 9, 9};
+    constexpr bool (*table[])(double) = {nullptr, nullptr, shieldOrHelmet, shieldOrHelmet, bracers};
+    return {element<Vars::heroEquip, i>(Kind::Number, heroLo[i], heroHi[i], table[i]),
+            element<Vars::allyEquip, i>(Kind::Number, allyLo[i], allyHi[i], table[i])};
+}
+
+template <std::size_t i>
+constexpr std::array<Field, 2> questAndAmulet() {
+    // Amulet 5 has two forms, owned as 1 and 2.
+    return {element<Vars::questFlags, i>(Kind::Number, 0, 255),
+            element<Vars::amuletsOwned, i>(Kind::Number, 0, i == 4 ? 2 : 1)};
+}
+
+template <std::size_t N, std::size_t... M>
+constexpr auto join(const std::array<Field, N>& first, const std::array<Field, M>&... rest) {
+    std::array<Field, (N + ... + M)> all{};
+    std::size_t at = 0;
+    for (const Field& f : first) all[at++] = f;
+    ((std::ranges::for_each(rest, [&](const Field& f) { all[at++] = f; })), ...);
+    return all;
+}
+
+template <std::size_t... I>
+constexpr auto equipmentPairs(std::index_sequence<I...>) {
+    return join(equipment<I>()...);
+}
+template <std::size_t... I>
+constexpr auto questPairs(std::index_sequence<I...>) {
+    return join(questAndAmulet<I>()...);
+}
+
+constexpr double kI16Min = -32768, kI16Max = 32767;
+
+// The state after the two keys, in the file's order.
+constexpr auto kFields = join(
+    std::array{
+        number<Vars::posX>(0, Vars::kMapWidth - 1),
+        number<Vars::posY>(0, Vars::kMapHeight - 1),
+        number<Vars::heroStr>(10, 100),
+        number<Vars::heroDex>(10, 100),
+        number<Vars::heroWis>(10, 100),
+        number<Vars::allyStr>(10, 100),
+        number<Vars::allyDex>(10, 100),
+        number<Vars::allyWis>(10, 100),
+        number<Vars::rubies>(0, 9999),
+        number<Vars::curMap>(0, Vars::kMaps - 1),
+        number<Vars::encounterSteps>(0, 255),
+        number<Vars::encounterGroup>(0, 255),
+        number<Vars::heroMaxHP>(1, kI16Max),
+        number<Vars::heroHP>(kI16Min, kI16Max),
+        number<Vars::heroMaxMP>(0, 255),
+        number<Vars::heroMP>(0, 255),
+        number<Vars::allyMaxHP>(1, kI16Max),
+        number<Vars::allyHP>(kI16Min, kI16Max),
+        text<Vars::heroName>(),
+        text<Vars::allyName>(),
+        number<Vars::heroLevel>(1, 40),
+        number<Vars::heroExp>(0, kMaxExp),
+        number<Vars::heroNextExp>(0, kMaxExp),
+        number<Vars::difficulty>(0, 2),
+        number<Vars::storyStage>(0, 1000),
+        number<Vars::musicTrack>(0, 30),
+        number<Vars::allyId>(0, 255, companion),
+        number<Vars::allyMode>(0, 6),
+        number<Vars::amulet>(0, 9),
+        number<Vars::balloonY>(0, Vars::kMapHeight - 1),
+        number<Vars::balloonX>(0, Vars::kMapWidth - 1),
+        number<Vars::balloonMap>(0, Vars::kMaps - 1),
+        element<Vars::heroItems, 0>(Kind::Print, 0, 99),
+        element<Vars::heroItems, 1>(Kind::Print, 0, 99),
+        element<Vars::heroItems, 2>(Kind::Print, 0, 99),
+        element<Vars::heroItems, 3>(Kind::Print, 0, 99),
+        element<Vars::heroSpells, 0>(Kind::Print, 0, 3),
+        element<Vars::heroSpells, 1>(Kind::Print, 0, 3),
+        element<Vars::heroSpells, 2>(Kind::Print, 0, 3),
+    },
+    equipmentPairs(std::make_index_sequence<5>()),
+    questPairs(std::make_index_sequence<11>()));
+
+constexpr std::size_t kLines = 2 + kFields.size() + Vars::kMapCells;
+
+struct Value {
+    double number = 0;
+    std::string text;
+};
+
+using MapBuffer = std::array<Vars::u8, Vars::kMapCells>;
+
+// Calls f(index) over the world in the file's order: x outermost, then y,
+// layer, and map innermost.
+template <class F>
+void forEachCellInFileOrder(F&& f) {
+    for (int x = 0; x < Vars::kMapWidth; ++x)
+        for (int y = 0; y < Vars::kMapHeight; ++y)
+            for (int layer = 0; layer < Vars::kLayers; ++layer)
+                for (int map = 0; map < Vars::kMaps; ++map) f(Vars::mapIndex(x, y, layer, map));
+}
+
+// Print form of a number: a blank where a minus sign would stand, and one after.
+std::string printForm(double value) {
+    return (value < 0 ? "" : " ") + platform::formatNumber(value) + " ";
+}
+
+bool validName(const std::string& name) {
+    if (name.empty() || name.size() > kNameLength) return false;
+    return std::none_of(name.begin(), name.end(), [](char c) {
+        return c == '"' || static_cast<unsigned char>(c) < 32 || c == 127;
+    });
+}
+
+std::string readWholeFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw platform::Error("Cannot open " + path);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return std::move(text).str();
+}
+
+// Lines of a text, a trailing line end not starting another.
+std::size_t countLines(const std::string& text) {
+    std::size_t end = text.find_last_not_of("\r\n");
+    if (end == std::string::npos) return 0;
+    return std::size_t(std::count(text.begin(), text.begin() + end, '\n')) + 1;
+}
+
+void writeGame(const std::string& path, int k1, int k2) {
+    platform::SeqWriter out(path);
+    out.writeInt(k1);
+    out.writeInt(k2);
+    for (const Field& f : kFields) {
+        switch (f.kind) {
+            case Kind::Number: out.writeNumber((f.get() - k1) * k2); break;
+            case Kind::Print: out.printLine(printForm((f.get() - k1) * k2)); break;
+            case Kind::Text: out.writeString(f.text()); break;
+        }
+    }
+    forEachCellInFileOrder([&](std::size_t i) { out.writeInt(Vars::mapData[i]); });
+    out.commit();
+}
+
+Value readField(platform::SeqReader& in, const Field& f, int k1, int k2) {
+    Value v;
+    if (f.kind == Kind::Text) {
+        v.text = in.next();
+        if (!validName(v.text)) throw platform::Error("A name in the saved game is damaged");
+        return v;
+    }
+    double x = in.nextNumber() / k2 + k1;
+    if (f.whole) x = platform::Round(x);
+    if (!std::isfinite(x) || x < f.lo || x > f.hi || (f.allowed && !f.allowed(x)))
+        throw platform::Error("A value in the saved game is out of range");
+    v.number = x;
+    return v;
+}
+
+}  // namespace
+
+void saveGame(int slot, SlotNames& names) {
+    const std::string path = slotPath(slot);
+    const int k1 = Subs::randomInt(5, 255);
+    const int k2 = Subs::randomInt(2, 5);
+    writeGame(path, k1, k2);
+    names[slot] = description(Vars::heroName, Vars::storyStage);
+    writeSlotNames(names);
+}
+
+void loadGame(int slot) {
+    std::string text = readWholeFile(slotPath(slot));
+    if (countLines(text) != kLines) throw platform::Error("The saved game has the wrong length");
+    platform::SeqReader in = platform::SeqReader::fromText(std::move(text));
+
+    const int k1 = int(in.nextInt(5, 255));
+    const int k2 = int(in.nextInt(2, 5));
+    std::vector<Value> values;
+    values.reserve(kFields.size());
+    for (const Field& f : kFields) values.push_back(readField(in, f, k1, k2));
+    auto map = std::make_unique<MapBuffer>();
+    forEachCellInFileOrder([&](std::size_t i) { (*map)[i] = Vars::u8(in.nextInt(0, 255)); });
+    if (!in.eof()) throw platform::Error("The saved game has values after the world map");
+
+    for (std::size_t i = 0; i < kFields.size(); ++i) {
+        const Field& f = kFields[i];
+        if (f.kind == Kind::Text)
+            f.text() = std::move(values[i].text);
+        else
+            f.set(values[i].number);
+    }
+    Vars::mapData = *map;
+}
+
+}  // namespace savefile

@@ -1,0 +1,39 @@
+#pragma once
+// The saved games: game.sv0 .. game.sv9 and their descriptions in save.ini.
+// The game's save screen and the save editor both read and write through here.
+#include <array>
+#include <string>
+
+namespace savefile {
+
+inline constexpr const char* kFileError =
+    "Error saving or loading the file.  The file may not exist or is corrupt.";
+inline constexpr const char* kFileErrorCaption = "File Not Found";
+
+constexpr int kSlots = 10;
+using SlotNames = std::array<std::string, kSlots>;
+
+// The chapter of the story at a stage, and a slot's description:
+// name, chapter and the percentage of the story done.
+std::string chapter(int storyStage);
+std::string description(const std::string& heroName, int storyStage);
+
+// save.ini. Reading throws platform::Error when the file is missing or holds
+// fewer than ten descriptions.
+SlotNames readSlotNames();
+void writeSlotNames(const SlotNames& names);
+// Writes a save.ini of empty slots when there is none.
+void createSlotNamesIfMissing();
+
+// Writes the whole game state into the slot's file, then its description
+// into names and save.ini. Each file is replaced only once complete. Throws
+// platform::Error; a failed save leaves both files as they were.
+void saveGame(int slot, SlotNames& names);
+
+// Reads the slot's file into the game state. Nothing changes unless the whole
+// file is valid; throws platform::Error otherwise.
+void loadGame(int slot);
+
+std::string slotPath(int slot);
+
+}  // namespace savefile

@@ -1,0 +1,77 @@
+#include "party/party.h"
+#include "shell/subs.h"
+#include "shell/vars.h"
+
+namespace Subs {
+namespace {
+
+// Experience the new hero needs for level 2; the party's level-up table
+// takes over from there.
+constexpr double kFirstNextExp = 30;
+constexpr std::uint8_t kFirstAlly = 18;  // Sofi
+
+template <class T, std::size_t N>
+void clear(std::array<T, N>& a) {
+    a.fill(T{});
+}
+
+void clearMonsterSlots() {
+    using namespace Vars;
+    clear(monsterPic);
+    clear(monsterHP);
+    clear(monsterName);
+    clear(monsterHitMax);
+    clear(monsterHitMin);
+    clear(monsterSpecialMax);
+    clear(monsterSpecialMin);
+    clear(monsterAccuracy);
+    clear(monsterExp);
+    clear(monsterRubies);
+    clear(monsterDefense);
+    clear(monsterMagicDefense);
+    clear(monsterDelayMin);
+    clear(monsterDelayMax);
+    noFlee = 0;
+}
+
+}  // namespace
+
+void initNewGame() {
+    using namespace Vars;
+    heroName = "Nina";
+    heroLevel = 1;
+    heroExp = 0;
+    heroNextExp = kFirstNextExp;
+    heroStr = heroDex = heroWis = 10;
+    heroHP = heroMaxHP = 25;
+    heroMP = heroMaxMP = 14;
+    heroEquip = {0, 0, 9, 9, 9};  // plain weapon and clothes; no shield, helmet or bracers
+    clear(heroSpells);
+    clear(heroItems);
+    amulet = 0;
+    clear(amuletsOwned);
+    rubies = 0;
+
+    curMap = 0;
+    posX = 11;
+    posY = 20;
+    facing = 3;
+    balloonX = balloonY = 0;
+    balloonMap = 0;
+
+    storyStage = 0;
+    difficulty = 0;
+    clear(questFlags);
+    encounterGroup = 0;
+    encounterSteps = 0;
+    clearMonsterSlots();
+    portraitId = 0;
+    shopKind = 0;
+    talkChain = 0;
+
+    // setAlly fills the ally's HP only from 0.
+    allyHP = 0;
+    setAlly(kFirstAlly);
+}
+
+}  // namespace Subs
