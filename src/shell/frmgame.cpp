@@ -1,0 +1,91 @@
+#include "shell/frmgame.h"
+
+#include "platform/dialogs.h"
+#include "platform/error.h"
+#include "platform/seqfile.h"
+#include "shell/config.h"
+#include "shell/frmtileset.h"
+#include "shell/game_start.h"
+#include "shell/vars.h"
+
+void frmGame::build() {
+    Caption = "Saved Games";
+    borderStyle = platform::BorderStyle::None;
+    BackColor = 0x808080;
+    KeyPreview = true;
+    scale = 15;
+    Width = 520 * 15;
+    Height = 470 * 15;
+
+    const frmTileset& store = frmTileset::get();
+    if (store.Image1) {
+        platform::Image& back = add<platform::Image>("Image1");
+        back.Stretch = true;
+        back.Move(0, 0, Width, Height);
+        back.setPicture(store.Image1);
+    }
+    platform::Label& title = add<platform::Label>("lblTitle");
+    title.Move(0, 300, Width, 450);
+    title.Caption = Vars::saveMode ? "Save Game" : "Load Game";
+    title.Transparent = true;
+    title.Alignment = platform::Align::Center;
+    title.font = {.name = "Arial", .size = 14.25, .bold = true};
+
+    readSlotNames();
+    for (int i = 0; i <= kReturn; ++i) {
+        platform::Label& entry = add(lbl3, i);
+        entry.Move(600, 1050 + i * 450 + (i == kReturn ? 300 : 0), Width - 1200, 390);
+        entry.Caption = i == kReturn ? "Return" : std::to_string(i) + ".  " + slotNames[i];
+        entry.Transparent = true;
+        entry.font = {.name = "Arial", .size = 10, .bold = true};
+    }
+    lbl3[kReturn].Alignment = platform::Align::Center;
+    menu.attach();
+}
+
+// A save.ini that cannot be read leaves the slots blank; a save writes it anew.
+void frmGame::readSlotNames() {
+    try {
+        slotNames = savefile::readSlotNames();
+    } catch (const platform::Error&) {
+        slotNames = {};
+        platform::MsgBox(config::kLoadError, platform::vbCritical, "Error");
+    }
+}
+
+void frmGame::Form_KeyDown(int keyCode, int) { menu.keyDown(keyCode); }
+
+void frmGame::lbl3_Click(int index) {
+    if (index == kReturn) {
+        unload();
+    } else if (Vars::saveMode) {
+        saveSlot(index);
+    } else {
+        loadSlot(index);
+    }
+}
+
+void frmGame::saveSlot(int slot) {
+    if (platform::fileExists(savefile::slotPath(slot)) &&
+        platform::MsgBox("Are you sure?", platform::vbYesNo | platform::vbQuestion,
+                         "Are you sure you want to overwrite this file?") != platform::vbYes)
+        return;
+    try {
+        savefile::saveGame(slot, slotNames);
+    } catch (const platform::Error&) {
+        platform::MsgBox(savefile::kFileError, platform::vbCritical, savefile::kFileErrorCaption);
+        return;
+    }
+    unload();
+}
+
+void frmGame::loadSlot(int slot) {
+    try {
+        savefile::loadGame(slot);
+    } catch (const platform::Error&) {
+        platform::MsgBox(savefile::kFileError, platform::vbCritical, savefile::kFileErrorCaption);
+        return;
+    }
+    unload();
+    shell::resumeLoadedGame();
+}

@@ -1,0 +1,31 @@
+#include "shell/startup.h"
+
+#include <chrono>
+
+#include "platform/appfolder.h"
+#include "platform/dialogs.h"
+#include "platform/single_instance.h"
+#include "shell/frmsplash.h"
+#include "shell/frmtitle.h"
+#include "shell/subs.h"
+#include "shell/vars.h"
+
+namespace shell {
+
+bool Main() {
+    Subs::seedRandom(std::uint32_t(std::chrono::system_clock::now().time_since_epoch().count()));
+    if (!platform::acquireSingleInstance(platform::appFolder())) {
+        platform::MsgBox("Thorncall II is already running!  Terminating. . .", platform::vbOKOnly,
+                         "Thorncall II is already loaded.");
+        return false;
+    }
+    frmSplash& splash = frmSplash::get();
+    splash.showModal();
+    if (splash.failed) return false;
+    Vars::musicTrack = 2;
+    Subs::playMusic(Vars::musicTrack);
+    frmTitle::get().show();
+    return true;
+}
+
+}  // namespace shell
