@@ -1,0 +1,287 @@
+#include <sys/resource.h>
+
+#include <csignal>
+#include <functional>
+
+#include "platform/error.h"
+#include "platform/seqfile.h"
+#include "shell/savefile.h"
+#include "shell/vars.h"
+#include "support/game_test.h"
+#include "test_util.h"
+
+namespace {
+
+using shelltest::joinLines;
+using shelltest::readFile;
+using shelltest::splitLines;
+using shelltest::writeFile;
+
+// Lines of the file: the keys, then the state in its order, then the world.
+enum Line {
+    K1 = 0, K2, PosX, PosY, HeroStr, Rubies = 10, CurMap, HeroMaxHP = 14, HeroHP,
+    HeroName = 20, AllyName, HeroLevel, HeroExp, StoryStage = 26, AllyId = 28,
+    BalloonMap = 33, Herbs, Spells = 38, HeroWeapon = 41, AllyWeapon, AmuletOwned4 = 60,
+    FirstMapLine = 73, LineCount = 420073
+};
+
+class SaveFile : public harness::GameTest {
+protected:
+    // Saves the current state into a slot with the given keys.
+    void save(int slot, int k1, int k2) {
+        h.scriptDraws({{5, 255, k1}, {2, 5, k2}});
+        savefile::saveGame(slot, names);
+    }
+    std::string slotFile(int slot) { return h.appDir + "game.sv" + std::to_string(slot); }
+    // The whole saved state as bytes, to tell whether anything changed.
+    std::string stateBytes() {
+        save(9, 7, 3);
+        return readFile(slotFile(9));
+    }
+    // A state with every field away from its new-game value.
+    void fillDistinctState() {
+        using namespace Vars;
+        posX = 199, posY = 149, heroStr = 100, heroDex = 55, heroWis = 10;
+        allyStr = 11, allyDex = 99, allyWis = 42;
+        rubies = 1234.5, curMap = 6, encounterSteps = 24, encounterGroup = 49;
+        heroMaxHP = 500, heroHP = -7, heroMaxMP = 255, heroMP = 254, allyMaxHP = 321, allyHP = 1;
+        heroName = "Ann, Jo", allyName = "Darwin";
+        heroLevel = 40, heroExp = 987654.25, heroNextExp = 1000000;
+        difficulty = 2, storyStage = 1000, musicTrack = 30, allyId = 59, allyMode = 6;
+        amulet = 9, balloonY = 3, balloonX = 198, balloonMap = 4;
+        heroItems = {99, 0, 7, 1};
+        heroSpells = {3, 0, 2};
+        heroEquip = {5, 6, 9, 5, 4};
+        allyEquip = {6, 1, 0, 9, 9};
+        for (int i = 0; i < 11; ++i) questFlags[i] = Vars::u8(i * 25);
+        amuletsOwned = {1, 0, 1, 1, 2, 0, 1, 0, 0, 1, 1};
+        for (std::size_t i = 0; i < mapData.size(); ++i) mapData[i] = Vars::u8((i * 7 + i / 60000) % 256);
+    }
+    savefile::SlotNames names{};
+};
+
+TEST_F(SaveFile, RoundTripsAWholeGameWithAnyKeys) {
+    struct Keys {
+        int k1, k2;
+    };
+    for (Keys keys : {Keys{5, 2}, Keys{255, 5}, Keys{5, 5}, Keys{255, 2}, Keys{128, 3}}) {
+        SCOPED_TRACE(testing::Message() << "k1 " << keys.k1 << " k2 " << keys.k2);
+        fillDistinctState();
+        const std::string before = stateBytes();
+        save(0, keys.k1, keys.k2);
+        harness::resetGameState();
+        savefile::loadGame(0);
+        EXPECT_EQ(stateBytes(), before);
+        EXPECT_EQ(Vars::rubies, 1234.5);
+        EXPECT_EQ(Vars::heroExp, 987654.25);
+        EXPECT_EQ(Vars::heroHP, -7);
+        EXPECT_EQ(Vars::heroName, "Ann, Jo");
+    }
+}
+
+TEST_F(SaveFile, KeepsAnyFractionOfRubiesCloseAndExactHalvesExact) {
+    for (double r : {0.1, 0.25, 9998.75, 3333.3333}) {
+        Vars::rubies = r;
+        save(0, 200, 3);
+        Vars::rubies = 0;
+        savefile::loadGame(0);
+        EXPECT_NEAR(Vars::rubies, r, 1e-9);
+    }
+}
+
+TEST_F(SaveFile, WritesTheLayoutLineByLine) {
+    fillDistinctState();
+    save(2, 100, 3);
+    const std::string text = readFile(slotFile(2));
+    std::vector<std::string> lines = splitLines(text);
+    ASSERT_EQ(lines.size(), std::size_t(LineCount));
+    EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
+    EXPECT_EQ(lines[K1], "100");
+    EXPECT_EQ(lines[K2], "3");
+    EXPECT_EQ(lines[PosX], "297");                 // (199 - 100) * 3
+    EXPECT_EQ(lines[HeroWeapon + 0], "-285");      // (5 - 100) * 3
+    EXPECT_EQ(lines[Rubies], "3403.5");            // (1234.5 - 100) * 3
+    EXPECT_EQ(lines[HeroName], "\"Ann, Jo\"");
+    EXPECT_EQ(lines[AllyName], "\"Darwin\"");
+    // Items and spells in print form: a blank for the sign when there is
+    // none, and a blank after.
+    EXPECT_EQ(lines[Herbs], "-3 ");                // (99 - 100) * 3
+    EXPECT_EQ(lines[Herbs + 1], "-300 ");
+    // The world, plain: x outermost, then y, layer, and map innermost.
+    for (int map = 0; map < Vars::kMaps; ++map)
+        EXPECT_EQ(lines[FirstMapLine + map], std::to_string(Vars::cell(0, 0, 0, map)));
+    EXPECT_EQ(lines[FirstMapLine + 7], std::to_string(Vars::cell(0, 0, 1, 0)));
+    EXPECT_EQ(lines[FirstMapLine + 14], std::to_string(Vars::cell(0, 1, 0, 0)));
+    EXPECT_EQ(lines[FirstMapLine + 150 * 14], std::to_string(Vars::cell(1, 0, 0, 0)));
+    EXPECT_EQ(lines.back(), std::to_string(Vars::cell(199, 149, 1, 6)));
+}
+
+TEST_F(SaveFile, ReadsPrintFormWithOrWithoutBlanks) {
+    save(0, 10, 2);
+    std::vector<std::string> lines = splitLines(readFile(slotFile(0)));
+    lines[Herbs] = "-14";       // 3 herbs
+    lines[Herbs + 1] = "  -12   ";  // 4 berries
+    lines[Spells] = " -18 ";     // level 1
+    writeFile(slotFile(0), joinLines(lines));
+    savefile::loadGame(0);
+    EXPECT_EQ(Vars::heroItems[0], 3);
+    EXPECT_EQ(Vars::heroItems[1], 4);
+    EXPECT_EQ(Vars::heroSpells[0], 1);
+}
+
+TEST_F(SaveFile, RoundsReadNumbersHalfToEven) {
+    save(0, 10, 2);
+    std::vector<std::string> lines = splitLines(readFile(slotFile(0)));
+    lines[PosX] = "1";   // 1 / 2 + 10 = 10.5 -> 10
+    lines[PosY] = "3";   // 11.5 -> 12
+    writeFile(slotFile(0), joinLines(lines));
+    savefile::loadGame(0);
+    EXPECT_EQ(Vars::posX, 10);
+    EXPECT_EQ(Vars::posY, 12);
+}
+
+TEST_F(SaveFile, ADamagedFileChangesNothing) {
+    constexpr int k1 = 7, k2 = 3;
+    auto scrambled = [](double v) { return platform::formatNumber((v - k1) * k2); };
+    using Lines = std::vector<std::string>;
+    struct Case {
+        const char* what;
+        std::function<void(Lines&)> damage;
+    };
+    const Case cases[] = {
+        {"empty", [](Lines& l) { l.clear(); }},
+        {"keys only", [](Lines& l) { l.resize(2); }},
+        {"cut in the state", [](Lines& l) { l.resize(HeroName); }},
+        {"cut before the world", [](Lines& l) { l.resize(FirstMapLine); }},
+        {"cut in the world", [](Lines& l) { l.resize(200000); }},
+        {"one line short", [](Lines& l) { l.pop_back(); }},
+        {"one line more", [](Lines& l) { l.push_back("0"); }},
+        {"two values on a line", [](Lines& l) { l[PosX] += "," + l[PosY]; l.erase(l.begin() + PosY); l.push_back("0"); }},
+        {"k2 = 0", [](Lines& l) { l[K2] = "0"; }},
+        {"k2 = 6", [](Lines& l) { l[K2] = "6"; }},
+        {"k1 = 4", [](Lines& l) { l[K1] = "4"; }},
+        {"text in a number", [](Lines& l) { l[HeroStr] = "strong"; }},
+        {"blank number", [](Lines& l) { l[HeroStr] = ""; }},
+        {"text in the world", [](Lines& l) { l[FirstMapLine + 5] = "x"; }},
+        {"x 200", [&](Lines& l) { l[PosX] = scrambled(200); }},
+        {"x -1", [&](Lines& l) { l[PosX] = scrambled(-1); }},
+        {"map 7", [&](Lines& l) { l[CurMap] = scrambled(7); }},
+        {"level 41", [&](Lines& l) { l[HeroLevel] = scrambled(41); }},
+        {"level 0", [&](Lines& l) { l[HeroLevel] = scrambled(0); }},
+        {"strength 101", [&](Lines& l) { l[HeroStr] = scrambled(101); }},
+        {"rubies 10000", [&](Lines& l) { l[Rubies] = scrambled(10000); }},
+        {"stage 1001", [&](Lines& l) { l[StoryStage] = scrambled(1001); }},
+        {"no such companion", [&](Lines& l) { l[AllyId] = scrambled(13); }},
+        {"weapon 6 for the hero", [&](Lines& l) { l[HeroWeapon] = scrambled(6); }},
+        {"weapon 0 for the ally", [&](Lines& l) { l[AllyWeapon] = scrambled(0); }},
+        {"amulet form 3", [&](Lines& l) { l[AmuletOwned4] = scrambled(3); }},
+        {"herbs 100", [&](Lines& l) { l[Herbs] = " " + scrambled(100) + " "; }},
+        {"balloon map 7", [&](Lines& l) { l[BalloonMap] = scrambled(7); }},
+        {"hero HP 32768", [&](Lines& l) { l[HeroHP] = scrambled(32768); }},
+        {"negative experience", [&](Lines& l) { l[HeroExp] = scrambled(-1); }},
+        {"name of 11", [](Lines& l) { l[HeroName] = "\"Abcdefghijk\""; }},
+        {"empty name", [](Lines& l) { l[HeroName] = "\"\""; }},
+        {"map byte 256", [](Lines& l) { l[FirstMapLine + 9] = "256"; }},
+        {"map byte -1", [](Lines& l) { l[FirstMapLine + 9] = "-1"; }},
+        {"map byte 1.5", [](Lines& l) { l[FirstMapLine + 9] = "1.5"; }},
+    };
+    fillDistinctState();
+    save(0, k1, k2);
+    const Lines good = splitLines(readFile(slotFile(0)));
+    auto otherState = [] {
+        harness::resetGameState();
+        Vars::mapData[4242] = 42;
+    };
+    otherState();
+    const std::string before = stateBytes();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Lines lines = good;
+        c.damage(lines);
+        writeFile(slotFile(0), joinLines(lines));
+        otherState();
+        EXPECT_THROW(savefile::loadGame(0), platform::Error);
+        EXPECT_EQ(stateBytes(), before);
+    }
+    std::remove(slotFile(0).c_str());
+    EXPECT_THROW(savefile::loadGame(0), platform::Error);
+}
+
+TEST_F(SaveFile, AFailedWriteLeavesBothFilesAsTheyWere) {
+    save(3, 50, 4);
+    const std::string oldSlot = readFile(slotFile(3));
+    const std::string oldIni = readFile(h.appDir + "save.ini");
+    fillDistinctState();
+
+    // A full disk: writes past a few kilobytes fail.
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 4096;
+    setrlimit(RLIMIT_FSIZE, &small);
+    h.scriptDraws({{5, 255, 9}, {2, 5, 2}});
+    EXPECT_THROW(savefile::saveGame(3, names), platform::Error);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_EQ(readFile(slotFile(3)), oldSlot);
+    EXPECT_EQ(readFile(h.appDir + "save.ini"), oldIni);
+}
+
+TEST_F(SaveFile, NamesTheSlotInSaveIniOnlyAfterTheSave) {
+    savefile::createSlotNamesIfMissing();
+    names = savefile::readSlotNames();
+    Vars::heroName = "Kit";
+    Vars::storyStage = 345;
+    save(4, 9, 2);
+    const savefile::SlotNames read = savefile::readSlotNames();
+    EXPECT_EQ(read[4], "Kit  -  The Other Continent  34.5%");
+    EXPECT_EQ(read[3], "Empty");
+    EXPECT_EQ(splitLines(readFile(h.appDir + "save.ini"))[0], "[SAVE DATA]");
+}
+
+TEST_F(SaveFile, ReadsSaveIniLineByLine) {
+    std::string text = "[SAVE DATA]\r\n";
+    for (int i = 0; i < 10; ++i) text += "Ann, Jo  -  Slot " + std::to_string(i) + "\r\n";
+    writeFile(h.appDir + "save.ini", text);
+    const savefile::SlotNames read = savefile::readSlotNames();
+    EXPECT_EQ(read[0], "Ann, Jo  -  Slot 0");
+    EXPECT_EQ(read[9], "Ann, Jo  -  Slot 9");
+
+    writeFile(h.appDir + "save.ini", "[SAVE DATA]\r\nOne\r\nTwo\r\n");
+    EXPECT_THROW(savefile::readSlotNames(), platform::Error);
+    writeFile(h.appDir + "save.ini", "");
+    EXPECT_THROW(savefile::readSlotNames(), platform::Error);
+    std::remove((h.appDir + "save.ini").c_str());
+    EXPECT_THROW(savefile::readSlotNames(), platform::Error);
+}
+
+TEST(SlotDescription, ChapterAndPercentAtTheStageBoundaries) {
+    struct Case {
+        int stage;
+        const char* text;
+    };
+    const Case cases[] = {
+        {0, "Nina  -  The Lone Wanderers  0%"},
+        {5, "Nina  -  The Lone Wanderers  0.5%"},
+        {177, "Nina  -  The Lone Wanderers  17.7%"},
+        {178, "Nina  -  To The Rescue  17.8%"},
+        {201, "Nina  -  To The Rescue  20.1%"},
+        {202, "Nina  -  The Demons' Plan  20.2%"},
+        {344, "Nina  -  The Demons' Plan  34.4%"},
+        {345, "Nina  -  The Other Continent  34.5%"},
+        {439, "Nina  -  The Other Continent  43.9%"},
+        {440, "Nina  -  Finding A Cure  44%"},
+        {488, "Nina  -  Finding A Cure  48.8%"},
+        {489, "Nina  -  Tower Of The Zephyrs  48.9%"},
+        {544, "Nina  -  Tower Of The Zephyrs  54.4%"},
+        {545, "Nina  -  Into the Unknown  54.5%"},
+        {730, "Nina  -  Into the Unknown  73%"},
+        {731, "Nina  -  The Final Battle  73.1%"},
+        {1000, "Nina  -  The Final Battle  100%"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(savefile::description("Nina", c.stage), c.text) << c.stage;
+}
+
+}  // namespace
