@@ -31,16 +31,20 @@ void frmGame::build() {
     title.Alignment = platform::Align::Center;
     title.font = {.name = "Arial", .size = 14.25, .bold = true};
 
-    readSlotNames();
     for (int i = 0; i <= kReturn; ++i) {
         platform::Label& entry = add(lbl3, i);
         entry.Move(600, 1050 + i * 450 + (i == kReturn ? 300 : 0), Width - 1200, 390);
-        entry.Caption = i == kReturn ? "Return" : std::to_string(i) + ".  " + slotNames[i];
         entry.Transparent = true;
         entry.font = {.name = "Arial", .size = 10, .bold = true};
     }
+    lbl3[kReturn].Caption = "Return";
     lbl3[kReturn].Alignment = platform::Align::Center;
     menu.attach();
+}
+
+void frmGame::Form_Load() {
+    readSlotNames();
+    for (int i = 0; i < savefile::kSlots; ++i) lbl3[i].Caption = std::to_string(i) + ".  " + slotNames[i];
 }
 
 // A save.ini that cannot be read leaves the slots blank; a save writes it anew.

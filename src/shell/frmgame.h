@@ -11,6 +11,7 @@ public:
 
 protected:
     void build() override;
+    void Form_Load() override;
     void Form_KeyDown(int keyCode, int shift) override;
 
 private:
