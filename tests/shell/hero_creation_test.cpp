@@ -1,0 +1,103 @@
+#include "pending.h"
+#include "platform/keys.h"
+#include "shell/frmnew.h"
+#include "shell/frmtitle.h"
+#include "shell/vars.h"
+#include "support/game_test.h"
+#include "test_util.h"
+
+namespace {
+
+namespace vk = platform::vk;
+using Strings = std::vector<std::string>;
+
+enum Entry { StrMinus, StrPlus, DexMinus, DexPlus, WisMinus, WisPlus, Difficulty, OK, Cancel };
+
+class HeroCreation : public harness::GameTest {
+protected:
+    HeroCreation() {
+        pending::calls.clear();
+        pending::mapError.clear();
+        frmTitle::get().show();
+    }
+    // Shows the screen, runs the scripted steps in it, and returns when it closes.
+    void run() {
+        frmNew::get().showModal();
+    }
+    void clickEntry(int i, int times = 1) {
+        for (int n = 0; n < times; ++n) h.click("frmNew", "lbl3", i);
+    }
+    platform::TextBox& name() { return static_cast<platform::TextBox&>(h.control("frmNew", "txtName")); }
+};
+
+TEST_F(HeroCreation, TheNameRefusesQuotesAndControlCharactersAndStopsAtTen) {
+    std::string typed;
+    for (int i = 0; i < 4; ++i) h.key(vk::Back);
+    h.type("Al\"ex\ti\x01s");
+    h.then([&] { typed = name().Text; });
+    h.type("abcdefghij");
+    h.then([&] { EXPECT_EQ(name().Text, "Alexisabcd"); });
+    clickEntry(Cancel);
+    run();
+    EXPECT_EQ(typed, "Alexis");
+    for (int c : {34, 0, 9, 13, 27, 31, 127}) EXPECT_FALSE(frmNew::nameCharAllowed(c)) << c;
+    for (int c : {8, 32, 39, 44, 126, 122}) EXPECT_TRUE(frmNew::nameCharAllowed(c)) << c;
+}
+
+TEST_F(HeroCreation, TenPointsGoIntoTheAttributesEachBetweenTenAndTwenty) {
+    clickEntry(StrMinus);     // already at the floor
+    clickEntry(StrPlus, 8);
+    clickEntry(WisPlus, 3);   // only two points are left
+    clickEntry(StrMinus, 3);  // gives three back
+    clickEntry(DexPlus, 3);
+    h.then([] {
+        EXPECT_EQ(shelltest::caption("frmNew", "lblValue", 0), "15");
+        EXPECT_EQ(shelltest::caption("frmNew", "lblValue", 1), "13");
+        EXPECT_EQ(shelltest::caption("frmNew", "lblValue", 2), "12");
+        EXPECT_EQ(shelltest::caption("frmNew", "lblPoints"), "Points left:  0");
+    });
+    clickEntry(Difficulty, 2);
+    h.then([] { EXPECT_EQ(shelltest::caption("frmNew", "lbl3", Difficulty), "Difficulty:  Wimp"); });
+    clickEntry(OK);
+    run();
+    EXPECT_EQ(pending::calls, (Strings{"loadAllMaps", "beginNewGame"}));
+    EXPECT_EQ(Vars::heroName, "Nina");
+    EXPECT_EQ(Vars::heroStr, 15);
+    EXPECT_EQ(Vars::heroDex, 13);
+    EXPECT_EQ(Vars::heroWis, 12);
+    EXPECT_EQ(Vars::difficulty, 2);
+    EXPECT_EQ(Vars::heroLevel, 1);
+    EXPECT_EQ(Vars::storyStage, 0);
+}
+
+TEST_F(HeroCreation, OKWantsANameAndEveryPointSpent) {
+    shelltest::SeenMsgBox points, blank;
+    clickEntry(OK);
+    shelltest::answerMsgBox(h, points);
+    clickEntry(StrPlus, 10);
+    for (int i = 0; i < 4; ++i) h.key(vk::Back);
+    h.type("  ");
+    clickEntry(OK);
+    shelltest::answerMsgBox(h, blank);
+    clickEntry(Cancel);
+    run();
+    EXPECT_EQ(points.text, "Please spend all your attribute points.");
+    EXPECT_EQ(blank.text, "Please enter a name for your hero.");
+    EXPECT_TRUE(pending::calls.empty());
+}
+
+TEST_F(HeroCreation, AMapThatCannotBeReadKeepsThePlayerHere) {
+    pending::mapError = "The map file '3.map' is damaged.";
+    shelltest::SeenMsgBox seen;
+    clickEntry(StrPlus, 10);
+    clickEntry(OK);
+    shelltest::answerMsgBox(h, seen);
+    h.then([] { EXPECT_TRUE(frmNew::get().isLoaded()); });
+    h.key(vk::Escape);  // Cancel
+    run();
+    EXPECT_EQ(seen.text, "The map file '3.map' is damaged.");
+    EXPECT_EQ(pending::calls, Strings{"loadAllMaps"});
+    EXPECT_TRUE(frmTitle::get().visible());
+}
+
+}  // namespace
