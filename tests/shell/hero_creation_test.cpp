@@ -71,31 +71,31 @@ TEST_F(HeroCreation, TenPointsGoIntoTheAttributesEachBetweenTenAndTwenty) {
 }
 
 TEST_F(HeroCreation, OKWantsANameAndEveryPointSpent) {
-    shelltest::SeenMsgBox points, blank;
+    shelltest::MsgBoxes boxes{h};
     clickEntry(OK);
-    shelltest::answerMsgBox(h, points);
+    boxes.answer();
     clickEntry(StrPlus, 10);
     for (int i = 0; i < 4; ++i) h.key(vk::Back);
     h.type("  ");
     clickEntry(OK);
-    shelltest::answerMsgBox(h, blank);
+    boxes.answer();
     clickEntry(Cancel);
     run();
-    EXPECT_EQ(points.text, "Please spend all your attribute points.");
-    EXPECT_EQ(blank.text, "Please enter a name for your hero.");
+    EXPECT_EQ(boxes.at(0).text, "Please spend all your attribute points.");
+    EXPECT_EQ(boxes.at(1).text, "Please enter a name for your hero.");
     EXPECT_TRUE(pending::calls.empty());
 }
 
 TEST_F(HeroCreation, AMapThatCannotBeReadKeepsThePlayerHere) {
     pending::mapError = "The map file '3.map' is damaged.";
-    shelltest::SeenMsgBox seen;
+    shelltest::MsgBoxes boxes{h};
     clickEntry(StrPlus, 10);
     clickEntry(OK);
-    shelltest::answerMsgBox(h, seen);
+    boxes.answer();
     h.then([] { EXPECT_TRUE(frmNew::get().isLoaded()); });
     h.key(vk::Escape);  // Cancel
     run();
-    EXPECT_EQ(seen.text, "The map file '3.map' is damaged.");
+    EXPECT_EQ(boxes.at(0).text, "The map file '3.map' is damaged.");
     EXPECT_EQ(pending::calls, Strings{"loadAllMaps"});
     EXPECT_TRUE(frmTitle::get().visible());
 }

@@ -46,16 +46,27 @@ inline const std::string& caption(const std::string& form, const std::string& co
     return static_cast<platform::Label&>(harness::Harness::control(form, control, index)).Caption;
 }
 
-// Scripts the answer to the next message box and records what it said.
-struct SeenMsgBox {
-    std::string text, caption;
+// Records every message box shown, and scripts answers to them in turn.
+class MsgBoxes {
+public:
+    struct Seen {
+        std::string text, caption;
+    };
+    explicit MsgBoxes(harness::Harness& h) : h_(h) {
+        h.onShow("MsgBox", [this](platform::Form& f) { seen.push_back({caption("MsgBox", "lblPrompt"), f.Caption}); });
+    }
+    // Waits for the next message box, then presses the button.
+    void answer(int button = platform::vbOK) {
+        const std::size_t n = ++answered_;
+        h_.waitUntil([this, n] { return seen.size() >= n; }, 60000);
+        h_.answerMsgBox(button);
+    }
+    Seen at(std::size_t i) const { return i < seen.size() ? seen[i] : Seen{}; }
+    std::vector<Seen> seen;
+
+private:
+    harness::Harness& h_;
+    std::size_t answered_ = 0;
 };
-inline void answerMsgBox(harness::Harness& h, SeenMsgBox& seen, int button = platform::vbOK) {
-    h.then([&seen] {
-        seen.text = caption("MsgBox", "lblPrompt");
-        seen.caption = harness::Harness::form("MsgBox").Caption;
-    });
-    h.answerMsgBox(button);
-}
 
 }  // namespace shelltest

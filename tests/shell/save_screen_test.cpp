@@ -1,0 +1,91 @@
+#include "pending.h"
+#include "platform/keys.h"
+#include "platform/seqfile.h"
+#include "shell/frmgame.h"
+#include "shell/savefile.h"
+#include "shell/vars.h"
+#include "support/game_test.h"
+#include "test_util.h"
+
+namespace {
+
+namespace vk = platform::vk;
+using Strings = std::vector<std::string>;
+
+class SaveScreen : public harness::GameTest {
+protected:
+    SaveScreen() {
+        pending::calls.clear();
+        savefile::createSlotNamesIfMissing();
+    }
+    std::string slotFile(int slot) { return h.appDir + "game.sv" + std::to_string(slot); }
+    void saveInto(int slot) {
+        h.scriptDraws({{5, 255, 60}, {2, 5, 4}});
+        savefile::SlotNames names = savefile::readSlotNames();
+        savefile::saveGame(slot, names);
+    }
+};
+
+TEST_F(SaveScreen, SavesIntoAFreeSlotAtOnceAndNamesIt) {
+    Vars::saveMode = -1;
+    Vars::heroName = "Kit";
+    Vars::storyStage = 202;
+    h.scriptDraws({{5, 255, 60}, {2, 5, 4}});
+    h.then([] { EXPECT_EQ(shelltest::caption("frmGame", "lbl3", 2), "2.  Empty"); });
+    h.key(vk::Down);
+    h.key(vk::Down);
+    h.key(vk::Return);
+    frmGame::get().showModal();
+    EXPECT_TRUE(platform::fileExists(slotFile(2)));
+    EXPECT_EQ(savefile::readSlotNames()[2], "Kit  -  The Demons' Plan  20.2%");
+    EXPECT_EQ(h.audio.effects(), Strings{"sound/snd2.snd"});
+}
+
+TEST_F(SaveScreen, AsksBeforeOverwritingASlot) {
+    saveInto(5);
+    const std::string old = shelltest::readFile(slotFile(5));
+    Vars::saveMode = -1;
+    Vars::heroName = "Other";
+    shelltest::MsgBoxes boxes{h};
+    h.click("frmGame", "lbl3", 5);
+    boxes.answer(platform::vbNo);
+    h.then([&] { EXPECT_EQ(shelltest::readFile(slotFile(5)), old); });
+    h.scriptDraws({{5, 255, 61}, {2, 5, 2}});
+    h.click("frmGame", "lbl3", 5);
+    h.answerMsgBox(platform::vbYes);
+    frmGame::get().showModal();
+    EXPECT_EQ(boxes.at(0).caption, "Are you sure you want to overwrite this file?");
+    EXPECT_EQ(boxes.at(0).text, "Are you sure?");
+    EXPECT_NE(shelltest::readFile(slotFile(5)), old);
+    EXPECT_EQ(savefile::readSlotNames()[5], "Other  -  The Lone Wanderers  0%");
+}
+
+TEST_F(SaveScreen, AFailedLoadSaysSoAndChangesNothing) {
+    Vars::saveMode = 0;
+    Vars::heroName = "Kept";
+    shelltest::MsgBoxes boxes{h};
+    h.click("frmGame", "lbl3", 7);
+    boxes.answer();
+    h.then([] { EXPECT_TRUE(frmGame::get().isLoaded()); });
+    h.key(vk::Escape);
+    frmGame::get().showModal();
+    EXPECT_EQ(boxes.at(0).text, "Error saving or loading the file.  The file may not exist or is corrupt.");
+    EXPECT_EQ(boxes.at(0).caption, "File Not Found");
+    EXPECT_EQ(Vars::heroName, "Kept");
+    EXPECT_TRUE(pending::calls.empty());
+}
+
+TEST_F(SaveScreen, ALoadGoesOnOnTheMapScreen) {
+    Vars::heroName = "Saved";
+    Vars::musicTrack = 8;
+    saveInto(0);
+    harness::resetGameState();
+    Vars::saveMode = 0;
+    h.click("frmGame", "lbl3", 0);
+    frmGame::get().showModal();
+    EXPECT_EQ(Vars::heroName, "Saved");
+    EXPECT_EQ(Vars::musicTrack, 8);
+    EXPECT_EQ(pending::calls, Strings{"resumeLoadedGame"});
+}
+
+}  // namespace

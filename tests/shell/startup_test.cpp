@@ -1,0 +1,139 @@
+#include <SDL.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "platform/seqfile.h"
+#include "platform/single_instance.h"
+#include "shell/config.h"
+#include "shell/frmtitle.h"
+#include "shell/startup.h"
+#include "shell/vars.h"
+#include "support/game_test.h"
+#include "test_util.h"
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+// Every picture file the store loads, as small bitmaps (the loader goes by
+// the content, not the name).
+void writePictures(const std::string& appDir) {
+    std::filesystem::create_directories(appDir + "graphics");
+    SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, 4, 4, 32, SDL_PIXELFORMAT_ARGB8888);
+    auto write = [&](const std::string& name) { SDL_SaveBMP(s, (appDir + "graphics/" + name).c_str()); };
+    for (int n = 1; n <= 50; ++n) write(std::to_string(n) + ".gif");
+    for (int n = 1; n <= 5; ++n) write("W" + std::to_string(n) + ".jpg");
+    for (int n = 0; n <= 12; ++n) write(std::to_string(n) + ".bmp");
+    for (int n = 0; n <= 12; ++n) write("char" + std::to_string(n) + ".gif");
+    SDL_FreeSurface(s);
+}
+
+class StartUp : public harness::GameTest {
+protected:
+    StartUp() {
+        h.onShow("frmTitle", [this](platform::Form&) { titleShownAt = h.now(); });
+    }
+    std::uint64_t titleShownAt = 0;
+
+    void expectSettingsError(const std::string& file, const std::string& content) {
+        writePictures(h.appDir);
+        shelltest::writeFile(h.appDir + file, content);
+        shelltest::MsgBoxes boxes{h};
+        boxes.answer();
+        EXPECT_FALSE(shell::Main());
+        EXPECT_EQ(boxes.at(0).text,
+                  "An error has occured loading the file 'config.ini' or 'save.ini'.  It may be corrupt.  To "
+                  "recreate this file, delete it from the installed directory and run the program again.");
+        EXPECT_EQ(boxes.at(0).caption, "Error");
+        EXPECT_FALSE(frmTitle::get().isLoaded());
+        EXPECT_TRUE(h.audio.music().empty());
+    }
+};
+
+TEST_F(StartUp, SplashLoadsAfterOneSecondAndGivesWayToTheTitleAfterTwo) {
+    writePictures(h.appDir);
+    const std::uint64_t start = h.now();
+    std::uint64_t loadedAt = 0;
+    h.onShow("frmSplash", [&](platform::Form&) {
+        h.waitUntil([] { return platform::fileExists(config::path()); }, 5000);
+        h.then([&] { loadedAt = h.now(); });
+    });
+    EXPECT_TRUE(shell::Main());
+    EXPECT_EQ(loadedAt, start + 1000);
+    EXPECT_EQ(titleShownAt, start + 2000);
+    EXPECT_TRUE(frmTitle::get().visible());
+    EXPECT_EQ(Vars::musicTrack, 2);
+    EXPECT_EQ(h.audio.music(), (Strings{"open:music/2.mid", "play"}));
+    // The missing files were written: the default settings and ten empty slots.
+    EXPECT_EQ(shelltest::splitLines(shelltest::readFile(h.appDir + "config.ini")).size(), 15u);
+    EXPECT_EQ(shelltest::splitLines(shelltest::readFile(h.appDir + "save.ini")),
+              (Strings{"[SAVE DATA]", "Empty", "Empty", "Empty", "Empty", "Empty", "Empty", "Empty",
+                       "Empty", "Empty", "Empty"}));
+}
+
+TEST_F(StartUp, ReadsTheSettingsOfAnExistingFile) {
+    writePictures(h.appDir);
+    config::applyDefaults();
+    Vars::keySelect = 32;
+    Vars::musicOn = 0;
+    config::save();
+    config::applyDefaults();
+    EXPECT_TRUE(shell::Main());
+    EXPECT_EQ(Vars::keySelect, 32);
+    EXPECT_TRUE(h.audio.music().empty());
+}
+
+TEST_F(StartUp, ADamagedSettingsFileEndsTheProgram) {
+    expectSettingsError("config.ini", "39\r\n37\r\n");
+}
+
+TEST_F(StartUp, ADamagedSlotsFileEndsTheProgram) {
+    expectSettingsError("save.ini", "[SAVE DATA]\r\nEmpty\r\n");
+}
+
+TEST_F(StartUp, APictureThatFailsIsNamedAndEndsTheProgram) {
+    writePictures(h.appDir);
+    std::filesystem::remove(h.appDir + "graphics/char7.gif");
+    shelltest::MsgBoxes boxes{h};
+    boxes.answer();
+    EXPECT_FALSE(shell::Main());
+    EXPECT_NE(boxes.at(0).text.find("graphics/char7.gif"), std::string::npos) << boxes.at(0).text;
+    EXPECT_FALSE(frmTitle::get().isLoaded());
+}
+
+TEST_F(StartUp, ASecondInstanceRefusesToRun) {
+    writePictures(h.appDir);
+    int ready[2], release[2];
+    ASSERT_EQ(pipe(ready), 0);
+    ASSERT_EQ(pipe(release), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // The first instance: holds the folder until told to end.
+        char byte = platform::acquireSingleInstance(h.appDir) ? '1' : '0';
+        if (write(ready[1], &byte, 1) != 1 || read(release[0], &byte, 1) < 0) _exit(2);
+        _exit(0);
+    }
+    char byte = 0;
+    ASSERT_EQ(read(ready[0], &byte, 1), 1);
+    ASSERT_EQ(byte, '1');
+
+    shelltest::MsgBoxes boxes{h};
+    boxes.answer();
+    EXPECT_FALSE(shell::Main());
+    EXPECT_EQ(boxes.at(0).text, "Thorncall II is already running!  Terminating. . .");
+    EXPECT_EQ(boxes.at(0).caption, "Thorncall II is already loaded.");
+    EXPECT_FALSE(frmTitle::get().isLoaded());
+
+    // Once the first one has ended, the program starts.
+    ASSERT_EQ(write(release[1], "x", 1), 1);
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_TRUE(shell::Main());
+    for (int fd : {ready[0], ready[1], release[0], release[1]}) close(fd);
+}
+
+}  // namespace
