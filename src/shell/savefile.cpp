@@ -4,9 +4,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <fstream>
 #include <memory>
-#include <sstream>
 #include <type_traits>
 #include <utility>
 #include <vector>
@@ -149,7 +149,6 @@ constexpr auto kFields = join(
     equipmentPairs(std::make_index_sequence<5>()),
     questPairs(std::make_index_sequence<11>()));
 
-constexpr std::size_t kLines = 2 + kFields.size() + Vars::kMapCells;
 
 struct Value {
     double number = 0;
@@ -181,18 +180,82 @@ bool validName(const std::string& name) {
 }
 
 std::string readWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in) throw platform::Error("Cannot open " + path);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return std::move(text).str();
+    std::string text(std::size_t(in.tellg()), '\0');
+    in.seekg(0);
+    if (!in.read(text.data(), std::streamsize(text.size()))) throw platform::Error("Cannot read " + path);
+    return text;
 }
 
-// Lines of a text, a trailing line end not starting another.
-std::size_t countLines(const std::string& text) {
-    std::size_t end = text.find_last_not_of("\r\n");
-    if (end == std::string::npos) return 0;
-    return std::size_t(std::count(text.begin(), text.begin() + end, '\n')) + 1;
+// The world is most of the file, so its lines are formatted and parsed here
+// in one pass rather than value by value.
+constexpr std::size_t kHeadLines = 2 + kFields.size();
+
+std::string worldLines() {
+    struct Text {
+        char chars[5];
+        std::size_t size;
+    };
+    static const auto kByteLines = [] {
+        std::array<Text, 256> t{};
+        for (int b = 0; b < 256; ++b) {
+            const std::string line = std::to_string(b) + "\r\n";
+            std::copy(line.begin(), line.end(), t[b].chars);
+            t[b].size = line.size();
+        }
+        return t;
+    }();
+    std::string block(Vars::kMapCells * 5, '\0');
+    char* out = block.data();
+    forEachCellInFileOrder([&](std::size_t i) {
+        const Text& t = kByteLines[Vars::mapData[i]];
+        std::memcpy(out, t.chars, 5);
+        out += t.size;
+    });
+    block.resize(std::size_t(out - block.data()) - 2);  // the writer ends the last line
+    return block;
+}
+
+// One map byte: digits between optional blanks, or any other way of writing
+// a whole number that the reader takes ("7.0").
+Vars::u8 parseByte(std::string_view line) {
+    std::size_t a = 0, b = line.size();
+    while (a < b && (line[a] == ' ' || line[a] == '\t')) ++a;
+    while (b > a && (line[b - 1] == ' ' || line[b - 1] == '\t')) --b;
+    int value = 0;
+    std::size_t i = a;
+    while (i < b && i - a < 4 && line[i] >= '0' && line[i] <= '9') value = value * 10 + (line[i++] - '0');
+    if (i == b && i > a && value <= 255) return Vars::u8(value);
+    double d = 0;
+    if (platform::parseNumber(line, d) && d == std::floor(d) && d >= 0 && d <= 255) return Vars::u8(d);
+    throw platform::Error("A map value in the saved game is damaged");
+}
+
+// Reads the world from text at `at`: exactly one value per line, then
+// nothing but line ends.
+void readWorld(const std::string& text, std::size_t at, MapBuffer& map) {
+    forEachCellInFileOrder([&](std::size_t i) {
+        if (at >= text.size()) throw platform::Error("The saved game ends in the world map");
+        std::size_t end = text.find('\n', at);
+        if (end == std::string::npos) end = text.size();
+        const std::size_t stop = end > at && text[end - 1] == '\r' ? end - 1 : end;
+        map[i] = parseByte(std::string_view(text).substr(at, stop - at));
+        at = end + 1;
+    });
+    if (at < text.size() && text.find_first_not_of("\r\n", at) != std::string::npos)
+        throw platform::Error("The saved game has lines after the world map");
+}
+
+// Where line n starts.
+std::size_t lineStart(const std::string& text, std::size_t n) {
+    std::size_t at = 0;
+    for (std::size_t line = 0; line < n; ++line) {
+        at = text.find('\n', at);
+        if (at == std::string::npos) throw platform::Error("The saved game is cut short");
+        ++at;
+    }
+    return at;
 }
 
 void writeGame(const std::string& path, int k1, int k2) {
@@ -206,7 +269,7 @@ void writeGame(const std::string& path, int k1, int k2) {
             case Kind::Text: out.writeString(f.text()); break;
         }
     }
-    forEachCellInFileOrder([&](std::size_t i) { out.writeInt(Vars::mapData[i]); });
+    out.printLine(worldLines());  // whole numbers read the same in print and write form
     out.commit();
 }
 
@@ -237,18 +300,19 @@ void saveGame(int slot, SlotNames& names) {
 }
 
 void loadGame(int slot) {
-    std::string text = readWholeFile(slotPath(slot));
-    if (countLines(text) != kLines) throw platform::Error("The saved game has the wrong length");
-    platform::SeqReader in = platform::SeqReader::fromText(std::move(text));
-
+    const std::string text = readWholeFile(slotPath(slot));
+    // The keys and the state go through the reader, which must use up exactly
+    // their lines; the world follows, one value per line.
+    const std::size_t worldStart = lineStart(text, kHeadLines);
+    platform::SeqReader in = platform::SeqReader::fromText(text.substr(0, worldStart));
     const int k1 = int(in.nextInt(5, 255));
     const int k2 = int(in.nextInt(2, 5));
     std::vector<Value> values;
     values.reserve(kFields.size());
     for (const Field& f : kFields) values.push_back(readField(in, f, k1, k2));
+    if (!in.eof()) throw platform::Error("The saved game has more values than lines");
     auto map = std::make_unique<MapBuffer>();
-    forEachCellInFileOrder([&](std::size_t i) { (*map)[i] = Vars::u8(in.nextInt(0, 255)); });
-    if (!in.eof()) throw platform::Error("The saved game has values after the world map");
+    readWorld(text, worldStart, *map);
 
     for (std::size_t i = 0; i < kFields.size(); ++i) {
         const Field& f = kFields[i];
