@@ -4,32 +4,11 @@
 #include "platform/error.h"
 #include "platform/seqfile.h"
 #include "shell/config.h"
-#include "shell/frmtileset.h"
 #include "shell/game_start.h"
 #include "shell/vars.h"
 
 void frmGame::build() {
-    Caption = "Saved Games";
-    borderStyle = platform::BorderStyle::None;
-    BackColor = 0x808080;
-    KeyPreview = true;
-    scale = 15;
-    Width = 520 * 15;
-    Height = 470 * 15;
-
-    const frmTileset& store = frmTileset::get();
-    if (store.Image1) {
-        platform::Image& back = add<platform::Image>("Image1");
-        back.Stretch = true;
-        back.Move(0, 0, Width, Height);
-        back.setPicture(store.Image1);
-    }
-    platform::Label& title = add<platform::Label>("lblTitle");
-    title.Move(0, 300, Width, 450);
-    title.Caption = Vars::saveMode ? "Save Game" : "Load Game";
-    title.Transparent = true;
-    title.Alignment = platform::Align::Center;
-    title.font = {.name = "Arial", .size = 14.25, .bold = true};
+    buildWindow("Saved Games", Vars::saveMode ? "Save Game" : "Load Game", 520, 470);
 
     for (int i = 0; i <= kReturn; ++i) {
         platform::Label& entry = add(lbl3, i);

@@ -1,13 +1,14 @@
 #pragma once
 #include "platform/form.h"
+#include "shell/menu_window.h"
 #include "shell/menu.h"
 #include "shell/savefile.h"
 
 // The save screen: the ten slots by their descriptions, in save mode
 // (Vars::saveMode True) or load mode. A loaded game goes on on the map screen.
-class frmGame : public platform::FormOf<frmGame> {
+class frmGame : public shell::MenuWindow<frmGame> {
 public:
-    frmGame() : FormOf("frmGame") {}
+    frmGame() : MenuWindow("frmGame") {}
 
 protected:
     void build() override;

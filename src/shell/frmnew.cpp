@@ -5,7 +5,6 @@
 
 #include "platform/dialogs.h"
 #include "platform/error.h"
-#include "shell/frmtileset.h"
 #include "shell/game_start.h"
 #include "shell/subs.h"
 #include "shell/vars.h"
@@ -35,25 +34,7 @@ bool frmNew::nameCharAllowed(int ascii) {
 }
 
 void frmNew::build() {
-    Caption = "New Game";
-    borderStyle = platform::BorderStyle::None;
-    BackColor = 0x808080;
-    KeyPreview = true;
-    scale = 15;
-    Width = 420 * 15;
-    Height = 400 * 15;
-
-    const frmTileset& store = frmTileset::get();
-    if (store.Image1) {
-        platform::Image& back = add<platform::Image>("Image1");
-        back.Stretch = true;
-        back.Move(0, 0, Width, Height);
-        back.setPicture(store.Image1);
-    }
-    platform::Label& title = styled(add<platform::Label>("lblTitle"), 14.25, true);
-    title.Move(0, 300, Width, 450);
-    title.Caption = "Create Your Hero";
-    title.Alignment = platform::Align::Center;
+    buildWindow("New Game", "Create Your Hero", 420, 400);
 
     platform::Label& nameLabel = styled(add<platform::Label>("lblName"), 10, true);
     nameLabel.Move(600, 1200, 1500, 330);

@@ -2,13 +2,14 @@
 #include <array>
 
 #include "platform/form.h"
+#include "shell/menu_window.h"
 #include "shell/menu.h"
 
 // Hero creation: a name, ten attribute points over strength, dexterity and
 // wisdom (each 10 to 20), and the difficulty. OK starts the new game.
-class frmNew : public platform::FormOf<frmNew> {
+class frmNew : public shell::MenuWindow<frmNew> {
 public:
-    frmNew() : FormOf("frmNew") {}
+    frmNew() : MenuWindow("frmNew") {}
 
     static constexpr int kBaseAttribute = 10;
     static constexpr int kPoints = 10;

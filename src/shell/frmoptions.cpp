@@ -3,7 +3,6 @@
 #include "platform/dialogs.h"
 #include "platform/error.h"
 #include "shell/config.h"
-#include "shell/frmtileset.h"
 #include "shell/subs.h"
 #include "shell/vars.h"
 
@@ -16,27 +15,7 @@ const char* onOff(Vars::u8 value) { return value ? "On" : "Off"; }
 }  // namespace
 
 void frmOptions::build() {
-    Caption = "Options";
-    borderStyle = platform::BorderStyle::None;
-    BackColor = 0x808080;
-    KeyPreview = true;
-    scale = 15;
-    Width = 300 * 15;
-    Height = 240 * 15;
-
-    const frmTileset& store = frmTileset::get();
-    if (store.Image1) {
-        platform::Image& back = add<platform::Image>("Image1");
-        back.Stretch = true;
-        back.Move(0, 0, Width, Height);
-        back.setPicture(store.Image1);
-    }
-    platform::Label& title = add<platform::Label>("lblTitle");
-    title.Move(0, 300, Width, 450);
-    title.Caption = "Options";
-    title.Transparent = true;
-    title.Alignment = platform::Align::Center;
-    title.font = {.name = "Arial", .size = 14.25, .bold = true};
+    buildWindow("Options", "Options", 300, 240);
 
     for (int i = Music; i <= Return; ++i) {
         platform::Label& entry = add(lbl3, i);

@@ -1,12 +1,13 @@
 #pragma once
 #include "platform/form.h"
+#include "shell/menu_window.h"
 #include "shell/menu.h"
 
 // The options: music, sound and auto battle, each saved to config.ini as soon
 // as it is switched.
-class frmOptions : public platform::FormOf<frmOptions> {
+class frmOptions : public shell::MenuWindow<frmOptions> {
 public:
-    frmOptions() : FormOf("frmOptions") {}
+    frmOptions() : MenuWindow("frmOptions") {}
 
 protected:
     void build() override;
