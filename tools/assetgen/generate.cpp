@@ -2,6 +2,7 @@
 #include <future>
 
 #include "assets.h"
+#include "audio.h"
 #include "backdrops.h"
 #include "effects.h"
 #include "icons.h"
@@ -98,7 +99,21 @@ Assets menuPictures() {
     return a;
 }
 
-constexpr Job kJobs[] = {tiles, faces, monsters, backdrops, characterSprites, smallPictures, menuPictures};
+Assets sounds() {
+    Assets a;
+    const auto all = makeSounds();
+    for (std::size_t i = 0; i < all.size(); ++i) a.files["sound/snd" + std::to_string(i) + ".snd"] = encodeWav(all[i], kSampleRate);
+    return a;
+}
+
+Assets music() {
+    Assets a;
+    std::vector<Bytes> all = makeMusic();
+    for (std::size_t i = 0; i < all.size(); ++i) a.files["music/" + std::to_string(i) + ".mid"] = std::move(all[i]);
+    return a;
+}
+
+constexpr Job kJobs[] = {tiles, faces, monsters, backdrops, characterSprites, smallPictures, menuPictures, sounds, music};
 
 }  // namespace
 
