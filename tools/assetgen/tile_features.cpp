@@ -161,11 +161,11 @@ void paintFeature(Image& t, Feature f, std::uint32_t seed) {
                 t.set(x, 0, beam.tone[1]);
                 t.set(x, 1, beam.tone[2]);
                 t.set(x, 34, beam.tone[2]);
-                t.set(x, 35, beam.tone[0]);
+                t.set(x, 35, beam.tone[1]);
             }
             for (int y = 0; y < kT; ++y) {
                 t.set(0, y, beam.tone[2]);
-                t.set(1, y, beam.tone[1]);
+                t.set(kT - 1, y, beam.tone[1]);
             }
             paint(t, rect(10, 8, 16, 16), styled(0x6a4426));
             paint(t, rect(12, 10, 12, 12), styled(0x3c6aa0));
@@ -236,7 +236,7 @@ void paintFeature(Image& t, Feature f, std::uint32_t seed) {
             const Ramp r = ramp(0x9a9aa4);
             for (int x = 0; x < kT; ++x)
                 for (int y = 0; y < 10; ++y)
-                    if (x % 12 >= 6) t.set(x, y, y == 9 ? r.outline() : rgb(0x2a3040));
+                    if ((x + 3) % 12 >= 6) t.set(x, y, y == 9 ? r.outline() : rgb(0x2a3040));
             for (int x = 0; x < kT; ++x) t.set(x, 10, r.light());
             break;
         }
@@ -399,15 +399,15 @@ void paintFeature(Image& t, Feature f, std::uint32_t seed) {
             paint(t, circle(18, 8, 5), s);
             paint(t, polygon({{13, 6}, {11, -1}, {15, 4}}), s);
             paint(t, polygon({{23, 6}, {25, -1}, {21, 4}}), s);
-            paint(t, polygon({{11, 14}, {2, 8}, {6, 20}}), s);
-            paint(t, polygon({{25, 14}, {34, 8}, {30, 20}}), s);
+            paint(t, polygon({{11, 14}, {4, 8}, {7, 20}}), s);
+            paint(t, polygon({{25, 14}, {32, 8}, {29, 20}}), s);
             t.set(16, 8, rgb(0xff3030));
             t.set(20, 8, rgb(0xff3030));
             break;
         }
         case Feature::sealedDoor:
-            paint(t, intersect(rect(7, 4, 22, 32), ellipse(18, 16, 11, 16)), styled(0x5a3a2a));
-            line(t, {18, 4}, {18, 35}, rgb(0x2a1a12));
+            paint(t, intersect(rect(7, 4, 22, 28), ellipse(18, 16, 11, 16)), styled(0x5a3a2a));
+            line(t, {18, 5}, {18, 31}, rgb(0x2a1a12));
             glow(t, 18, 19, 8, rgb(0x60c0ff, 200));
             paint(t, circle(18, 19, 3.5), styled(0x8ad8ff, false));
             break;
