@@ -1,4 +1,6 @@
 // The list of generators and where each one's pictures and sounds go.
+#include <SDL.h>
+
 #include <future>
 
 #include "assets.h"
@@ -125,7 +127,13 @@ void Assets::append(Assets&& other) {
 
 Assets generateAll() {
     std::vector<std::future<Assets>> running;
-    for (Job job : kJobs) running.push_back(std::async(std::launch::async, job));
+    for (Job job : kJobs)
+        running.push_back(std::async(std::launch::async, [job] {
+            Assets a = job();
+            // SDL keeps per-thread error state; free it before the thread ends.
+            SDL_TLSCleanup();
+            return a;
+        }));
     Assets all;
     for (auto& r : running) all.append(r.get());
     return all;

@@ -67,7 +67,8 @@ void stoneFill(Image& img, const Ramp& r, int cell, double gap, std::uint32_t se
 
 void brickFill(Image& img, const Ramp& r, int bw, int bh, Rgba mortar, std::uint32_t seed) {
     Rng rng(seed);
-    const int rows = img.height() / bh, cols = img.width() / bw;
+    // Pictures that are not a whole number of bricks end in a part brick.
+    const int rows = (img.height() + bh - 1) / bh, cols = (img.width() + bw - 1) / bw;
     // The grain repeats with the picture, so the bricks tile.
     const int cell = img.width() % 3 == 0 ? 3 : 4, period = img.width() / cell;
     std::vector<double> shade(static_cast<std::size_t>(rows * cols));
