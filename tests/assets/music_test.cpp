@@ -12,7 +12,13 @@
 namespace assets_test {
 namespace {
 
+struct Played {
+    std::uint32_t tick;
+    int channel, key;
+};
+
 struct Song {
+    std::vector<Played> notes;
     int format = 0, division = 0;
     std::uint32_t tempo = 500000;  // microseconds per quarter note
     int beats = 4;
@@ -99,6 +105,7 @@ Song readSong(const std::filesystem::path& path) {
             if (kind == 0x90 && vel > 0) {
                 ++open[{ch, key}];
                 ++s.notesPerChannel[ch];
+                s.notes.push_back({tick, ch, key});
                 s.firstNoteOn = std::min(s.firstNoteOn, tick);
             } else if (kind == 0x80 || kind == 0x90) {
                 if (open[{ch, key}]-- <= 0) ++s.unmatchedOffs;
@@ -156,6 +163,79 @@ TEST(assetsMusic, MoodsFollowTheirScenes) {
         const Song s = track(calm);
         EXPECT_EQ(s.notesPerChannel.count(9), 0u) << calm;
         EXPECT_GT(s.tempo, 60000000u / 90) << calm;
+    }
+}
+
+std::vector<Played> channel(const Song& s, int ch) {
+    std::vector<Played> out;
+    for (const Played& p : s.notes)
+        if (p.channel == ch) out.push_back(p);
+    return out;
+}
+
+// Every diatonic mode is a rotation of the major scale; harmonic minor is
+// the one other scale the music uses.
+bool inScale(int pitchClass, int tonic, bool harmonic) {
+    static constexpr int kMajor[] = {0, 2, 4, 5, 7, 9, 11}, kHarmonic[] = {0, 2, 3, 5, 7, 8, 11};
+    const int d = ((pitchClass - tonic) % 12 + 12) % 12;
+    for (int step : harmonic ? kHarmonic : kMajor)
+        if (step == d) return true;
+    return false;
+}
+
+TEST(assetsMusic, MelodiesKeepToAScale) {
+    for (int n = 0; n <= 30; ++n) {
+        const auto melody = channel(track(n), 0);
+        std::size_t best = 0;
+        for (int tonic = 0; tonic < 12; ++tonic)
+            for (bool harmonic : {false, true}) {
+                std::size_t fit = 0;
+                for (const Played& p : melody) fit += inScale(p.key % 12, tonic, harmonic);
+                best = std::max(best, fit);
+            }
+        EXPECT_GE(best * 100, melody.size() * 95) << "track " << n;
+    }
+}
+
+bool isTriad(const std::set<int>& pitchClasses) {
+    if (pitchClasses.size() != 3) return false;
+    const std::vector<int> pc(pitchClasses.begin(), pitchClasses.end());
+    for (int r = 0; r < 3; ++r) {
+        const int a = (pc[(r + 1) % 3] - pc[r] + 12) % 12, b = (pc[(r + 2) % 3] - pc[(r + 1) % 3] + 12) % 12;
+        if ((a == 3 || a == 4) && (b == 3 || b == 4)) return true;
+    }
+    return false;
+}
+
+// Each bar's chord is a triad, and the melody lands on one of its notes at
+// the start of most bars: the tune and the harmony belong together.
+TEST(assetsMusic, MelodyRestsOnTheChords) {
+    for (int n = 0; n <= 30; ++n) {
+        const Song s = track(n);
+        const std::uint32_t bar = static_cast<std::uint32_t>(s.division * s.beats);
+        std::map<std::uint32_t, std::set<int>> chordOfBar;
+        for (const Played& p : channel(s, 1)) chordOfBar[p.tick / bar].insert(p.key % 12);
+        int triads = 0, landed = 0, downbeats = 0;
+        for (const auto& [b, chord] : chordOfBar) triads += isTriad(chord);
+        for (const Played& p : channel(s, 0))
+            if (p.tick % bar == 0) {
+                ++downbeats;
+                landed += chordOfBar[p.tick / bar].contains(p.key % 12);
+            }
+        EXPECT_EQ(triads, static_cast<int>(chordOfBar.size())) << "track " << n;
+        EXPECT_GE(landed * 4, downbeats * 3) << "track " << n;
+    }
+}
+
+TEST(assetsMusic, BassLiesBelowTheTune) {
+    for (int n = 0; n <= 30; ++n) {
+        const Song s = track(n);
+        auto mean = [](const std::vector<Played>& notes) {
+            double sum = 0;
+            for (const Played& p : notes) sum += p.key;
+            return sum / static_cast<double>(notes.size());
+        };
+        EXPECT_LT(mean(channel(s, 2)) + 12, mean(channel(s, 0))) << "track " << n;
     }
 }
 

@@ -97,5 +97,19 @@ TEST(assetsSounds, LengthsSuitTheirUse) {
     EXPECT_GT(seconds(13), seconds(12));
 }
 
+// Screeches, sparks and claws are bright and hissing; roars, blows and
+// slams are low: compared by how often the wave crosses zero.
+TEST(assetsSounds, BrightAndDullWhereTheirUseSays) {
+    auto crossingsPerSecond = [](int n) {
+        const Wave w = readWave(appDir() / ("sound/snd" + std::to_string(n) + ".snd"));
+        int crossings = 0;
+        for (std::size_t i = 1; i < w.samples.size(); ++i) crossings += (w.samples[i - 1] < 0) != (w.samples[i] < 0);
+        return crossings * static_cast<double>(w.rate) / static_cast<double>(w.samples.size());
+    };
+    const std::pair<int, int> brightOverDull[] = {{27, 25}, {12, 14}, {24, 26}, {1, 6}, {21, 26}};
+    for (const auto& [bright, dull] : brightOverDull)
+        EXPECT_GT(crossingsPerSecond(bright), 1.5 * crossingsPerSecond(dull)) << bright << " over " << dull;
+}
+
 }  // namespace
 }  // namespace assets_test

@@ -200,8 +200,11 @@ private:
         return out;
     }
 
+    // The phrase comes to rest on the chord of its last bar: the tonic after a
+    // closing I, the leading note or fifth over a V that turns back to the
+    // start, which is what makes the loop seamless.
     Bar cadence(int root, bool final) {
-        const int target = final ? 7 : nearestChordTone(4, root);
+        const int target = nearestChordTone(final ? 7 : 4, root);
         if (s_.beats == 3) return {{target + 2, 2}, {target, 4}};
         return {{target + 1, 2}, {target + 2, 1}, {target + 1, 1}, {target, 4}};
     }
