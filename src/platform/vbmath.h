@@ -1,0 +1,20 @@
+#pragma once
+// The runtime's number conversions, which the game's formulas are written in.
+#include <cstdint>
+
+namespace platform {
+
+// Int: the largest integer not above x (toward minus infinity).
+double Int(double x);
+
+// CInt: to the nearest integer, a half to the even neighbour; throws
+// Overflow outside -32768..32767.
+std::int16_t CInt(double x);
+
+// Round(x, digits): to the nearest, a half to the even neighbour.
+double Round(double x, int digits = 0);
+
+// The integer division operator "\": both sides rounded, then truncated.
+long IntDiv(long a, long b);
+
+}  // namespace platform
