@@ -39,7 +39,7 @@ constexpr Array kArrays[] = {
     {"Image1", 1, 0, 0, 300, false},
 };
 
-TEST(assetsBuiltInPictures, HoldExactlyTheNamesOfThePictureStore) {
+TEST(BuiltInPictures, HoldExactlyTheNamesOfThePictureStore) {
     std::multiset<std::string> expected;
     for (const Array& a : kArrays)
         for (int i = 0; i < a.count; ++i) expected.insert(std::string(a.name) + "/" + std::to_string(i));
@@ -50,7 +50,7 @@ TEST(assetsBuiltInPictures, HoldExactlyTheNamesOfThePictureStore) {
     EXPECT_EQ(actual, expected);
 }
 
-TEST(assetsBuiltInPictures, DecodeAtTheirSizes) {
+TEST(BuiltInPictures, DecodeAtTheirSizes) {
     for (const Array& a : kArrays)
         for (int i = 0; i < a.count; ++i) {
             const std::string name = std::string(a.name) + "/" + std::to_string(i);
@@ -69,7 +69,7 @@ TEST(assetsBuiltInPictures, DecodeAtTheirSizes) {
 }
 
 // The intro's figures are not stretched: their size is their place on screen.
-TEST(assetsBuiltInPictures, IntroFiguresHaveTheSlideshowsSizes) {
+TEST(BuiltInPictures, IntroFiguresHaveTheSlideshowsSizes) {
     const std::pair<int, int> sizes[] = {{36, 90}, {34, 50}, {52, 46}, {42, 35}};
     for (int i = 0; i < 4; ++i) {
         const Pixels p = builtIn("intro/" + std::to_string(i));
@@ -99,20 +99,20 @@ void expectMaskPair(int sprite, int mask) {
     EXPECT_LT(covered, 36 * 36 * 4 / 5);
 }
 
-TEST(assetsBuiltInPictures, ChestAndHeroMasksMatchTheirSprites) {
+TEST(BuiltInPictures, ChestAndHeroMasksMatchTheirSprites) {
     expectMaskPair(81, 80);
     for (int dir = 0; dir < 4; ++dir)
         for (int frame = 0; frame < 3; ++frame) expectMaskPair(82 + dir * 6 + frame, 85 + dir * 6 + frame);
 }
 
-TEST(assetsBuiltInPictures, HeroWalksWithDifferentFramesInEveryDirection) {
+TEST(BuiltInPictures, HeroWalksWithDifferentFramesInEveryDirection) {
     std::set<std::vector<std::uint32_t>> seen;
     for (int dir = 0; dir < 4; ++dir)
         for (int frame = 0; frame < 3; ++frame)
             EXPECT_TRUE(seen.insert(builtIn("Tiles/" + std::to_string(82 + dir * 6 + frame)).argb).second) << dir << "/" << frame;
 }
 
-TEST(assetsBuiltInPictures, FacesAreDistinctPeople) {
+TEST(BuiltInPictures, FacesAreDistinctPeople) {
     std::vector<Pixels> faces;
     for (int i = 0; i < 64; ++i) faces.push_back(builtIn("img/" + std::to_string(i)));
     for (std::size_t a = 0; a < faces.size(); ++a)
@@ -123,7 +123,7 @@ TEST(assetsBuiltInPictures, FacesAreDistinctPeople) {
         }
 }
 
-TEST(assetsBuiltInPictures, HitFramesAnimate) {
+TEST(BuiltInPictures, HitFramesAnimate) {
     for (int kind = 0; kind < 6; ++kind)
         for (int f = 0; f < 2; ++f) {
             const Pixels a = builtIn("hit/" + std::to_string(kind * 3 + f));

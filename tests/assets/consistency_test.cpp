@@ -35,7 +35,7 @@ struct Speaker {
     std::set<int> sprites;  // char<n>.gif pictures of the same person
 };
 
-TEST(assetsCast, FacesMatchTheirSprites) {
+TEST(Cast, FacesMatchTheirSprites) {
     const Speaker speakers[] = {{12, {4, 5}}, {13, {3}}, {14, {3}}, {21, {6, 11}}, {27, {8}}, {28, {0}},
                                 {30, {10}},   {42, {2}}, {47, {12}}, {51, {7}},    {54, {9}}, {59, {1}}};
     std::vector<std::set<std::uint32_t>> sprites;
@@ -55,7 +55,7 @@ TEST(assetsCast, FacesMatchTheirSprites) {
 }
 
 // Maurice the boss (monster picture 38) is Maurice of the scenes.
-TEST(assetsCast, MauriceFightsAsHimself) {
+TEST(Cast, MauriceFightsAsHimself) {
     const auto boss = colours(loadFile(appDir() / "graphics/38.gif"));
     const std::size_t withMaurice = shared(boss, colours(face(28)));
     for (int other : {12, 21, 27, 42, 51, 54, 59}) EXPECT_GT(withMaurice, shared(boss, colours(face(other)))) << other;

@@ -26,7 +26,7 @@ std::map<std::string, std::string> contents(const fs::path& root) {
     return out;
 }
 
-TEST(assetsGenerator, IsDeterministic) {
+TEST(Generator, IsDeterministic) {
     const fs::path generator = appDir().parent_path() / "tools" / "assetgen" / "assetgen";
     ASSERT_TRUE(fs::exists(generator)) << generator;
     const fs::path base = fs::temp_directory_path() / ("tc2-assets-" + std::to_string(::getpid()));

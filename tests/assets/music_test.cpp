@@ -123,7 +123,7 @@ Song track(int n) { return readSong(appDir() / ("music/" + std::to_string(n) + "
 
 double seconds(const Song& s) { return static_cast<double>(s.endTick) / s.division * s.tempo / 1e6; }
 
-TEST(assetsMusic, EveryTrackIsAPlayableLoop) {
+TEST(Music, EveryTrackIsAPlayableLoop) {
     for (int n = 0; n <= 30; ++n) {
         SCOPED_TRACE("music/" + std::to_string(n) + ".mid");
         const Song s = track(n);
@@ -144,7 +144,7 @@ TEST(assetsMusic, EveryTrackIsAPlayableLoop) {
     }
 }
 
-TEST(assetsMusic, TracksHaveTheirOwnTempoAndInstruments) {
+TEST(Music, TracksHaveTheirOwnTempoAndInstruments) {
     std::set<std::tuple<std::uint32_t, int, int>> seen;
     for (int n = 0; n <= 30; ++n) {
         Song s = track(n);
@@ -153,7 +153,7 @@ TEST(assetsMusic, TracksHaveTheirOwnTempoAndInstruments) {
 }
 
 // Fights are driven by drums and a quick beat; the dark scene is slow and still.
-TEST(assetsMusic, MoodsFollowTheirScenes) {
+TEST(Music, MoodsFollowTheirScenes) {
     for (int fight : {3, 8, 11, 16, 21, 27}) {
         Song s = track(fight);
         EXPECT_GT(s.notesPerChannel[9], 200) << fight;
@@ -183,7 +183,7 @@ bool inScale(int pitchClass, int tonic, bool harmonic) {
     return false;
 }
 
-TEST(assetsMusic, MelodiesKeepToAScale) {
+TEST(Music, MelodiesKeepToAScale) {
     for (int n = 0; n <= 30; ++n) {
         const auto melody = channel(track(n), 0);
         std::size_t best = 0;
@@ -209,7 +209,7 @@ bool isTriad(const std::set<int>& pitchClasses) {
 
 // Each bar's chord is a triad, and the melody lands on one of its notes at
 // the start of most bars: the tune and the harmony belong together.
-TEST(assetsMusic, MelodyRestsOnTheChords) {
+TEST(Music, MelodyRestsOnTheChords) {
     for (int n = 0; n <= 30; ++n) {
         const Song s = track(n);
         const std::uint32_t bar = static_cast<std::uint32_t>(s.division * s.beats);
@@ -227,7 +227,7 @@ TEST(assetsMusic, MelodyRestsOnTheChords) {
     }
 }
 
-TEST(assetsMusic, BassLiesBelowTheTune) {
+TEST(Music, BassLiesBelowTheTune) {
     for (int n = 0; n <= 30; ++n) {
         const Song s = track(n);
         auto mean = [](const std::vector<Played>& notes) {

@@ -29,9 +29,9 @@ constexpr FileGroup kGroups[] = {
 
 void PrintTo(const FileGroup& g, std::ostream* os) { *os << g.label; }
 
-class assetsPictureGroups : public ::testing::TestWithParam<FileGroup> {};
+class PictureGroups : public ::testing::TestWithParam<FileGroup> {};
 
-TEST_P(assetsPictureGroups, ExistAndLoadAtUsableSizes) {
+TEST_P(PictureGroups, ExistAndLoadAtUsableSizes) {
     const FileGroup& g = GetParam();
     for (int n = g.first; n <= g.last; ++n) {
         const std::string name = std::string(g.prefix) + std::to_string(n) + g.suffix;
@@ -52,10 +52,10 @@ TEST_P(assetsPictureGroups, ExistAndLoadAtUsableSizes) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Graphics, assetsPictureGroups, ::testing::ValuesIn(kGroups),
+INSTANTIATE_TEST_SUITE_P(Graphics, PictureGroups, ::testing::ValuesIn(kGroups),
                          [](const ::testing::TestParamInfo<FileGroup>& info) { return std::string(info.param.label); });
 
-TEST(assetsPictureFiles, WorldMapsLoad) {
+TEST(PictureFiles, WorldMapsLoad) {
     for (const char* name : {"graphics/map.bmp", "graphics/map2.bmp"}) {
         const Pixels p = loadFile(appDir() / name);
         EXPECT_GE(p.width, 400) << name;
@@ -63,7 +63,7 @@ TEST(assetsPictureFiles, WorldMapsLoad) {
     }
 }
 
-TEST(assetsPictureFiles, CharacterSpritesKeepTheScenesProportions) {
+TEST(PictureFiles, CharacterSpritesKeepTheScenesProportions) {
     for (int n = 0; n <= 12; ++n) {
         const Pixels p = loadFile(appDir() / ("graphics/char" + std::to_string(n) + ".gif"));
         EXPECT_NEAR(static_cast<double>(p.width) / p.height, 41.0 / 65.0, 0.02) << n;
@@ -71,7 +71,7 @@ TEST(assetsPictureFiles, CharacterSpritesKeepTheScenesProportions) {
 }
 
 // Distinct pictures: a group where two files are the same picture has lost one.
-TEST(assetsPictureFiles, NoTwoPicturesInAGroupAreAlike) {
+TEST(PictureFiles, NoTwoPicturesInAGroupAreAlike) {
     for (const auto& [prefix, suffix, first, last] :
          {std::tuple{"graphics/", ".gif", 1, 50}, std::tuple{"graphics/", ".bmp", 0, 12}, std::tuple{"graphics/char", ".gif", 0, 12}}) {
         std::set<std::vector<std::uint32_t>> seen;
@@ -83,7 +83,7 @@ TEST(assetsPictureFiles, NoTwoPicturesInAGroupAreAlike) {
 
 // The Demon and the Daemon are the largest foes, the Stinger and the Bat
 // among the smallest.
-TEST(assetsPictureFiles, MonstersAreSizedByTheirStrength) {
+TEST(PictureFiles, MonstersAreSizedByTheirStrength) {
     auto area = [](int n) {
         const Pixels p = loadFile(appDir() / ("graphics/" + std::to_string(n) + ".gif"));
         return p.width * p.height;

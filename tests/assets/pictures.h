@@ -1,15 +1,14 @@
 #pragma once
-// Loading pictures the way the game does: SDL_image, converted to ARGB, so a
-// GIF's transparent colour becomes alpha 0.
-#include <SDL.h>
-#include <SDL_image.h>
-
+// Loading pictures the way the game does, through the platform layer: ARGB,
+// a GIF's transparent colour as alpha 0.
 #include <cstdint>
 #include <filesystem>
 #include <span>
 #include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "platform/picture.h"
 
 namespace assets_test {
 
@@ -32,27 +31,20 @@ struct Pixels {
     }
 };
 
-inline Pixels fromSurface(SDL_Surface* loaded, const std::string& what) {
-    if (!loaded) throw std::runtime_error(what + ": " + IMG_GetError());
-    SDL_Surface* s = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0);
-    SDL_FreeSurface(loaded);
-    if (!s) throw std::runtime_error(what + ": " + SDL_GetError());
+inline Pixels fromPicture(const platform::Picture& pic) {
     Pixels p;
-    p.width = s->w;
-    p.height = s->h;
-    p.argb.resize(static_cast<std::size_t>(s->w) * s->h);
-    for (int y = 0; y < s->h; ++y) {
-        const auto* row = reinterpret_cast<const std::uint32_t*>(static_cast<const std::uint8_t*>(s->pixels) + y * s->pitch);
-        std::copy(row, row + s->w, p.argb.begin() + static_cast<std::ptrdiff_t>(y) * s->w);
-    }
-    SDL_FreeSurface(s);
+    p.width = pic.width();
+    p.height = pic.height();
+    p.argb.resize(static_cast<std::size_t>(p.width) * p.height);
+    for (int y = 0; y < p.height; ++y)
+        for (int x = 0; x < p.width; ++x) p.argb[static_cast<std::size_t>(y) * p.width + x] = pic.pixel(x, y);
     return p;
 }
 
-inline Pixels loadFile(const std::filesystem::path& path) { return fromSurface(IMG_Load(path.c_str()), path.string()); }
+inline Pixels loadFile(const std::filesystem::path& path) { return fromPicture(*platform::LoadPicture(path.string())); }
 
 inline Pixels loadBytes(std::span<const unsigned char> bytes, const std::string& what) {
-    return fromSurface(IMG_Load_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1), what);
+    return fromPicture(*platform::LoadPictureFromMemory(bytes.data(), bytes.size(), what));
 }
 
 }  // namespace assets_test

@@ -42,7 +42,7 @@ struct Place {
     std::function<bool(const Pixels&)> looksRight;
 };
 
-TEST(assetsBackdrops, ShowTheirPlaces) {
+TEST(Backdrops, ShowTheirPlaces) {
     const Place places[] = {
         {0, "a dark cave", [](const Pixels& p) { return band(p, 0, 1).luma < 90; }},
         {1, "hills at dusk", [](const Pixels& p) { return band(p, 0.4, 0.6).r > band(p, 0.4, 0.6).b + 20 && band(p, 0, 0.1).luma < 110; }},
@@ -63,7 +63,7 @@ TEST(assetsBackdrops, ShowTheirPlaces) {
     }
 }
 
-TEST(assetsBackdrops, WorldMapsShowLandAndSea) {
+TEST(Backdrops, WorldMapsShowLandAndSea) {
     for (const char* name : {"graphics/map.bmp", "graphics/map2.bmp"}) {
         const Pixels p = loadFile(appDir() / name);
         int sea = 0, land = 0;
@@ -79,7 +79,7 @@ TEST(assetsBackdrops, WorldMapsShowLandAndSea) {
 }
 
 // Window textures fill menus of any size by repeating.
-TEST(assetsBackdrops, WindowTexturesRepeat) {
+TEST(Backdrops, WindowTexturesRepeat) {
     for (int n = 1; n <= 5; ++n) {
         const Pixels p = loadFile(appDir() / ("graphics/W" + std::to_string(n) + ".jpg"));
         auto step = [&](int x0, int y0, int x1, int y1) {

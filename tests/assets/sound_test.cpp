@@ -50,7 +50,7 @@ Wave readWave(const std::filesystem::path& path) {
     return w;
 }
 
-TEST(assetsSounds, AreShortCleanPcmEffects) {
+TEST(Sounds, AreShortCleanPcmEffects) {
     for (int n = 0; n <= 28; ++n) {
         SCOPED_TRACE("snd" + std::to_string(n));
         const Wave w = readWave(appDir() / ("sound/snd" + std::to_string(n) + ".snd"));
@@ -78,7 +78,7 @@ TEST(assetsSounds, AreShortCleanPcmEffects) {
 
 // Played by the same procedure at random, the two miss sounds and the two
 // block sounds must still differ.
-TEST(assetsSounds, AlternativesDiffer) {
+TEST(Sounds, AlternativesDiffer) {
     for (const auto& [a, b] : {std::pair{1, 21}, std::pair{19, 22}, std::pair{6, 11}})
         EXPECT_NE(readWave(appDir() / ("sound/snd" + std::to_string(a) + ".snd")).samples,
                   readWave(appDir() / ("sound/snd" + std::to_string(b) + ".snd")).samples)
@@ -86,7 +86,7 @@ TEST(assetsSounds, AlternativesDiffer) {
 }
 
 // A cursor tick is short; a level-up fanfare takes its time.
-TEST(assetsSounds, LengthsSuitTheirUse) {
+TEST(Sounds, LengthsSuitTheirUse) {
     auto seconds = [](int n) {
         const Wave w = readWave(appDir() / ("sound/snd" + std::to_string(n) + ".snd"));
         return static_cast<double>(w.samples.size()) / w.rate;
@@ -99,7 +99,7 @@ TEST(assetsSounds, LengthsSuitTheirUse) {
 
 // Screeches, sparks and claws are bright and hissing; roars, blows and
 // slams are low: compared by how often the wave crosses zero.
-TEST(assetsSounds, BrightAndDullWhereTheirUseSays) {
+TEST(Sounds, BrightAndDullWhereTheirUseSays) {
     auto crossingsPerSecond = [](int n) {
         const Wave w = readWave(appDir() / ("sound/snd" + std::to_string(n) + ".snd"));
         int crossings = 0;

@@ -24,7 +24,7 @@ int distance(const Pixels& a, int ax, int ay, const Pixels& b, int bx, int by) {
     return std::abs(a.red(ax, ay) - b.red(bx, by)) + std::abs(a.green(ax, ay) - b.green(bx, by)) + std::abs(a.blue(ax, ay) - b.blue(bx, by));
 }
 
-TEST(assetsTileCatalogue, AgreesWithTheWalkingRuleAndTheBackdropGroups) {
+TEST(TileCatalogue, AgreesWithTheWalkingRuleAndTheBackdropGroups) {
     for (const auto& e : kTileCatalogue) {
         EXPECT_EQ(e.walkable, !world::isBlocking(e.code)) << e.code << " " << e.depicts;
         EXPECT_EQ(e.group, battle::terrainGroup(e.code)) << e.code << " " << e.depicts;
@@ -33,7 +33,7 @@ TEST(assetsTileCatalogue, AgreesWithTheWalkingRuleAndTheBackdropGroups) {
 
 // The tile picker's hint list marks six codes the walking rule lets the
 // hero cross; every other hinted code blocks.
-TEST(assetsTileCatalogue, PickerHintsDifferFromTheRuleOnlyWhereTheGameSaysSo) {
+TEST(TileCatalogue, PickerHintsDifferFromTheRuleOnlyWhereTheGameSaysSo) {
     const std::pair<int, int> hinted[] = {{0, 3}, {5, 8}, {10, 12}, {14, 21}, {24, 27}, {29, 30}, {36, 45}, {47, 54}, {56, 59}, {61, 61}, {66, 66}, {77, 79}};
     const std::set<int> passable{21, 39, 42, 48, 78, 79};
     int count = 0;
@@ -47,7 +47,7 @@ struct BackdropCase {
     int tile, map, group, middlePicture, expected;
 };
 
-TEST(assetsBackdrops, ChosenByTerrainMapAndEncounter) {
+TEST(Backdrops, ChosenByTerrainMapAndEncounter) {
     const BackdropCase cases[] = {
         {62, 0, 1, 0, 4},  {65, 0, 5, 0, 8},   {46, 0, 11, 0, 4}, {46, 4, 7, 0, 3},  {22, 4, 0, 0, 5},  {79, 2, 0, 0, 0},
         {13, 0, 31, 0, 1}, {73, 0, 32, 0, 4},  {60, 0, 3, 0, 7},  {4, 3, 0, 0, 12},  {74, 4, 0, 0, 9},  {76, 5, 0, 0, 10},
@@ -58,7 +58,7 @@ TEST(assetsBackdrops, ChosenByTerrainMapAndEncounter) {
             << "tile " << c.tile << " map " << c.map << " group " << c.group;
 }
 
-TEST(assetsBackdrops, EveryChoiceHasItsPicture) {
+TEST(Backdrops, EveryChoiceHasItsPicture) {
     for (const auto& e : kTileCatalogue)
         for (int map = 0; map <= 6; ++map)
             for (int group : {0, 1, 11, 26, 31, 32}) {
@@ -110,7 +110,7 @@ double seamExcess(const Pixels& upper, const Pixels& lower, double reference, in
 }
 
 // A tile repeated next to itself shows no seam.
-TEST(assetsTerrainTiles, RepeatWithoutSeams) {
+TEST(TerrainTiles, RepeatWithoutSeams) {
     for (const auto& e : kTileCatalogue) {
         if (joinsNeighbours(e.feature)) continue;
         const Pixels t = tile(e.code), across = transposed(t);
@@ -128,7 +128,7 @@ TEST(assetsTerrainTiles, RepeatWithoutSeams) {
 bool roadAt(const Pixels& t, int x, int y) { return t.red(x, y) > t.green(x, y) + 8; }
 
 // Road pieces meet at the middle of their edges with the same width.
-TEST(assetsTerrainTiles, RoadsJoinAtEdgeMiddles) {
+TEST(TerrainTiles, RoadsJoinAtEdgeMiddles) {
     struct Ends {
         int code;
         bool north, south, east, west;
@@ -158,7 +158,7 @@ TEST(assetsTerrainTiles, RoadsJoinAtEdgeMiddles) {
 }
 
 // 37 over 38 over 40 is one tower: the walls line up across the joins.
-TEST(assetsTerrainTiles, TowerPartsStack) {
+TEST(TerrainTiles, TowerPartsStack) {
     const Pixels top = tile(37), middle = tile(38), base = tile(40);
     for (const auto& [upper, lower] : {std::pair{&top, &middle}, std::pair{&middle, &base}, std::pair{&middle, &middle}}) {
         EXPECT_LE(seamExcess(*upper, *lower, 0, 9, 27), 0);
@@ -169,7 +169,7 @@ TEST(assetsTerrainTiles, TowerPartsStack) {
     }
 }
 
-TEST(assetsTerrainTiles, DungeonFillerIsTheDarkest) {
+TEST(TerrainTiles, DungeonFillerIsTheDarkest) {
     auto mean = [](const Pixels& t) {
         long sum = 0;
         for (int y = 0; y < 36; ++y)
