@@ -128,9 +128,23 @@ void vulcan(Image& img) {
     line(img, {8, 7}, {6, 13}, rgb(0xff8030));
 }
 void cancelIcon(Image& img) {
-    paint(img, intersect(subtract(circle(8, 8.5, 6), circle(8, 8.5, 3.4)), rect(0, 0, 16, 11)), styled(0xd8d0c8));
-    paint(img, polygon({{0.5, 8}, {6.5, 8}, {3.5, 13}}), styled(0xd8d0c8));
-    paint(img, polygon({{10.5, 11}, {12.5, 11}, {14, 15}, {9, 15}}), styled(0xd83030));
+    // A return arrow: back along the top, curling round from below. Drawn as
+    // one flat shape, then edged, so its parts read as a single stroke.
+    const Ramp r = ramp(0xe8dcc8);
+    Image shape(kSize, kSize);
+    fill(shape, intersect(subtract(circle(10, 9, 5.2), circle(10, 9, 1.8)), rect(10, 0, 6, 16)), r.base());
+    fill(shape, rect(5.5, 12.2, 4.6, 3.6), r.base());
+    fill(shape, rect(5, 3.8, 5.2, 3.4), r.base());
+    fill(shape, polygon({{0.8, 5.5}, {6, 0.8}, {6, 10.2}}), r.base());
+    const Image flat = shape;
+    for (int y = 0; y < kSize; ++y)
+        for (int x = 0; x < kSize; ++x) {
+            if (flat.get(x, y).a == 0) continue;
+            if (flat.get(x, y - 1).a == 0 || flat.get(x - 1, y).a == 0) shape.set(x, y, r.light());
+            else if (flat.get(x, y + 1).a == 0 || flat.get(x + 1, y).a == 0) shape.set(x, y, r.tone[1]);
+        }
+    outlineSilhouette(shape, r.outline());
+    blit(img, shape, 0, 0);
 }
 void transform(Image& img) {
     paint(img, ellipse(8, 9, 6, 6.5), styled(0x6a3a8a));
@@ -226,9 +240,10 @@ void spell(Image& img) {
     star(img, 11, 5, 4, 0xf0e060);
 }
 void door(Image& img) {
-    paint(img, intersect(rect(3, 1, 10, 14), ellipse(8, 7, 5, 9)), styled(0x8a5a30));
-    line(img, {8, 2}, {8, 15}, rgb(0x5a3a20));
-    img.set(10, 9, rgb(0xe0c050));
+    paint(img, intersect(rect(1.5, 1, 13, 15), ellipse(8, 8, 6.5, 10)), styled(0x8a8a96));
+    paint(img, intersect(rect(4, 3.5, 8, 12.5), ellipse(8, 8.5, 4, 7.5)), styled(0x8a5a30));
+    for (double x : {6.5, 9.5}) line(img, {x, 3.8}, {x, 15.5}, rgb(0x5a3a20));
+    paint(img, circle(10.6, 10, 0.9), styled(0xe0c050, false));
 }
 void chestIcon(Image& img) {
     paint(img, rect(2, 6, 12, 8), styled(0xa86a30));
