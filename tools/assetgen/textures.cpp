@@ -161,8 +161,8 @@ Image makeMenuBackground() {
             const int a = (x + y) % 40, b = (x - y + 400) % 40;
             if (a == 0 || b == 0) img.set(x, y, mix(img.get(x, y), rgb(0x8a7a4a), 0.35));
         }
-    for (int y = 0; y < h + 40; y += 40)
-        for (int x = (y / 40 % 2) * 20; x < w; x += 40) {
+    for (int y = 0; y < h; y += 20)
+        for (int x = (40 - y % 40) % 40; x < w; x += 40) {
             img.set(x, y, rgb(0xe0c878));
             img.set(x - 1, y, rgb(0x8a7a4a));
             img.set(x + 1, y, rgb(0x8a7a4a));
