@@ -120,16 +120,17 @@ void paintFeature(Image& t, Feature f, std::uint32_t seed) {
             break;
         }
         case Feature::cliff: {
-            const Ramp r = ramp(0x8a6e52);
-            for (int y = 3; y < 33; ++y)
-                for (int x = 0; x < kT; ++x) {
-                    const int band = (y - 3) / 6;
-                    const double n = valueNoise(x, y, 6, 6, seed + band);
-                    double v = 0.75 - ((y - 3) % 6) / 7.0 + (n - 0.5) * 0.5;
-                    if ((y - 3) % 6 == 5) v = 0.0;
-                    t.set(x, y, toneFor(r, v, x, y, 0.1));
-                }
-            for (int x = 0; x < kT; ++x) t.set(x, 2, r.outline());
+            // A face of broken rock between a grassy lip and the ground below.
+            Image rock(kT, kT);
+            stoneFill(rock, ramp(0x8c8074), 12, 1.0, seed, rgb(0x3a322c));
+            for (int y = 3; y < 32; ++y)
+                for (int x = 0; x < kT; ++x) t.set(x, y, y > 28 ? scale(rock.get(x, y), 0.8) : rock.get(x, y));
+            const Ramp lip = ramp(0x5aa53c);
+            for (int x = 0; x < kT; ++x) {
+                t.set(x, 2, lip.tone[3]);
+                t.set(x, 3, lip.tone[1]);
+                t.set(x, 32, rgb(0x3a322c));
+            }
             break;
         }
         case Feature::bridge: {
