@@ -170,21 +170,31 @@ private:
         return step;
     }
 
-    // A new bar of melody over the chord on `root`, starting near `from`.
+    // A new bar of melody over the chord on `root`, starting near `from`:
+    // mostly steps, chord tones on the strong beats, few repeated notes.
     Bar motif(int root, int from, int density, int lift) {
         const Cell& c = rhythm(density);
+        const int strongEvery = s_.beats == 3 ? 6 : 4;  // in eighths
         Bar bar;
         int step = nearestChordTone(from, root);
+        int dir = rng_.chance(0.5) ? 1 : -1;
         int pos = 0;
         for (int i = 0; i < c.count; ++i) {
             if (i > 0) {
                 const double r = rng_.unit();
-                const int size = r < 0.65 ? 1 : r < 0.9 ? 2 : 3;
-                step += rng_.chance(0.5) ? size : -size;
-                step = std::clamp(step, -1 + lift, 9 + lift);
+                const int size = r < 0.7 ? 1 : r < 0.9 ? 2 : 3;
+                if (rng_.chance(0.3)) dir = -dir;
+                const int prev = step;
+                step = std::clamp(step + dir * size, -1 + lift, 9 + lift);
+                if (step == prev) {
+                    dir = -dir;
+                    step += dir;
+                }
+                if (pos % strongEvery == 0) {
+                    step = nearestChordTone(step, root);
+                    if (step == prev && !rng_.chance(0.15)) step = nearestChordTone(prev + 2 * dir, root);
+                }
             }
-            // Notes on the beat belong to the chord.
-            if (pos % 2 == 0) step = nearestChordTone(step, root);
             bar.push_back({step, c.lengths[static_cast<std::size_t>(i)]});
             pos += c.lengths[static_cast<std::size_t>(i)];
         }
