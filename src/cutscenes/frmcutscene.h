@@ -24,6 +24,9 @@ public:
     // Every figure takes slot 5's picture; no scene ever gives slot 5 one.
     void clearPics();
 
+    // Runs operations on the screen and the game, in order; stops after endScene.
+    void perform(std::span<const cutscenes::Operation> ops);
+
     std::int16_t currentStep() const { return step; }
 
 protected:
@@ -34,7 +37,6 @@ protected:
 
 private:
     void tmrShow_Timer();
-    void perform(std::span<const cutscenes::Operation> ops);
     void perform(const cutscenes::Operation& op);
 
     std::int16_t step = 0;

@@ -97,8 +97,28 @@ constexpr Operation kAfterEffects[] = {playTrack(1)};
 
 constexpr SceneScript kScenes[] = {{0, 68, kSetUp, kSteps, kAfterEffects}};
 
+// Steps 1 to 65 each show the speaker's face, then a line; the narration of
+// 66 and 67 shows no face. Every step but the last has a line of its own.
+constexpr bool councilSpeaksThenNarrationFollows(const SceneScript& s) {
+    int lines = 0;
+    for (const SceneStep& step : s.steps) {
+        auto ops = step.operations();
+        bool faced = false;
+        for (const Operation& o : ops) {
+            faced = faced || o.op == Op::setPortrait;
+            lines += o.op == Op::setLine && !o.text.empty();
+        }
+        if (step.number <= 65 &&
+            !(ops.size() >= 2 && ops[0].op == Op::setPortrait && ops[1].op == Op::setLine))
+            return false;
+        if (step.number > 65 && faced) return false;
+    }
+    return lines == s.stepCount - 1;
+}
+
 static_assert(wellFormed(kScenes[0]));
 static_assert(everyStepListed(kScenes[0]));
+static_assert(councilSpeaksThenNarrationFollows(kScenes[0]));
 
 }  // namespace
 
