@@ -1,6 +1,6 @@
 #pragma once
 // Compile-time checks a scene's data must pass, asserted beside each scene:
-//   static_assert(cutscenes::wellFormed(kScene));
+//   static_assert(cutscenes::allWellFormed(kScenes));
 //   static_assert(cutscenes::everyStepListed(kScene));
 // A failing check stops the build at a call of checkFailed whose argument
 // says what is wrong.
@@ -112,6 +112,12 @@ constexpr bool stepsWellFormed(const SceneScript& s) {
 
 constexpr bool wellFormed(const SceneScript& s) {
     return setUpWellFormed(s) && stepsWellFormed(s) && afterEffectsWellFormed(s);
+}
+
+constexpr bool allWellFormed(std::span<const SceneScript> scenes) {
+    bool ok = true;
+    for (const SceneScript& s : scenes) ok = ok && wellFormed(s);
+    return ok;
 }
 
 // Steps 1..N all written, in order.

@@ -105,12 +105,7 @@ constexpr SceneScript kScenes[] = {
     {373, 15, kSetUp373, kSteps373, kAfter373},
 };
 
-static_assert(wellFormed(kScenes[0]));
-static_assert(wellFormed(kScenes[1]));
-static_assert(wellFormed(kScenes[2]));
-static_assert(wellFormed(kScenes[3]));
-static_assert(wellFormed(kScenes[4]));
-static_assert(wellFormed(kScenes[5]));
+static_assert(allWellFormed(kScenes));
 
 }  // namespace
 

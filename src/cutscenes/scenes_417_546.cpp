@@ -79,11 +79,7 @@ constexpr SceneScript kScenes[] = {
     {546, 18, kSetUp546, kSteps546, kAfter546},
 };
 
-static_assert(wellFormed(kScenes[0]));
-static_assert(wellFormed(kScenes[1]));
-static_assert(wellFormed(kScenes[2]));
-static_assert(wellFormed(kScenes[3]));
-static_assert(wellFormed(kScenes[4]));
+static_assert(allWellFormed(kScenes));
 
 }  // namespace
 

@@ -70,10 +70,7 @@ constexpr SceneScript kScenes[] = {
     {800, 18, kSetUp800, kSteps800, kAfter800},
 };
 
-static_assert(wellFormed(kScenes[0]));
-static_assert(wellFormed(kScenes[1]));
-static_assert(wellFormed(kScenes[2]));
-static_assert(wellFormed(kScenes[3]));
+static_assert(allWellFormed(kScenes));
 
 }  // namespace
 

@@ -85,11 +85,7 @@ constexpr SceneScript kScenes[] = {
     {203, 21, kSetUp203, kSteps203, kAfter203},
 };
 
-static_assert(wellFormed(kScenes[0]));
-static_assert(wellFormed(kScenes[1]));
-static_assert(wellFormed(kScenes[2]));
-static_assert(wellFormed(kScenes[3]));
-static_assert(wellFormed(kScenes[4]));
+static_assert(allWellFormed(kScenes));
 
 }  // namespace
 

@@ -42,7 +42,7 @@ constexpr Operation kSetUp[] = {
 
 constexpr SceneScript kScenes[] = {{kEndingStage, kEndingLastStep, kSetUp, {}, {}}};
 
-static_assert(wellFormed(kScenes[0]));
+static_assert(allWellFormed(kScenes));
 
 }  // namespace
 

@@ -116,7 +116,7 @@ constexpr bool councilSpeaksThenNarrationFollows(const SceneScript& s) {
     return lines == s.stepCount - 1;
 }
 
-static_assert(wellFormed(kScenes[0]));
+static_assert(allWellFormed(kScenes));
 static_assert(everyStepListed(kScenes[0]));
 static_assert(councilSpeaksThenNarrationFollows(kScenes[0]));
 

@@ -30,7 +30,7 @@ constexpr Operation kAfterEffects[] = {playTrack(19)};
 
 constexpr SceneScript kScenes[] = {{896, 64, kSetUp, kSteps, kAfterEffects}};
 
-static_assert(wellFormed(kScenes[0]));
+static_assert(allWellFormed(kScenes));
 
 }  // namespace
 

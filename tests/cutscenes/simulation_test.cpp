@@ -41,6 +41,7 @@ using CutsceneSimulation = CutsceneTest;
 
 TEST_F(CutsceneSimulation, EveryScenePlaysToItsEndKeepingItsPromises) {
     std::set<int> stagesPlayed;
+    int runsPlayed = 0;
     for (auto group : kSceneGroups)
         for (const SceneScript& scene : group())
             for (Vars::u8 difficulty : {0, 1}) {
@@ -49,6 +50,7 @@ TEST_F(CutsceneSimulation, EveryScenePlaysToItsEndKeepingItsPromises) {
                 Vars::difficulty = difficulty;
                 start(scene.stage);
                 stagesPlayed.insert(scene.stage);
+                ++runsPlayed;
                 const std::set<int>& faces = speakersOf(scene.stage);
                 auto checkFace = [&] {
                     if (!faceShown()) return;
@@ -85,6 +87,7 @@ TEST_F(CutsceneSimulation, EveryScenePlaysToItsEndKeepingItsPromises) {
                 EXPECT_FALSE(screen().isLoaded());
             }
     EXPECT_EQ(stagesPlayed.size(), 23u);
+    EXPECT_EQ(runsPlayed, 2 * 23) << "two scenes for one stage";
 }
 
 }  // namespace
