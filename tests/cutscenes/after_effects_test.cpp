@@ -33,35 +33,39 @@ protected:
     }
     void TearDown() override { platform::Runtime::get().setAudio(&h.audio); }
 
-    // Runs stage to its end, by its last step or by a key after `skipAt` ticks.
-    void play(std::int16_t stage, std::optional<int> skipAt) {
+    // Plays `stage` and closes it by a key after step `keyAfter`, or by its
+    // last step; returns the tracks opened by the closing alone.
+    std::vector<AtTrack> playAndClose(std::int16_t stage, std::optional<int> keyAfter) {
+        const int steps = findScene(stage)->stepCount;
         start(stage);
-        spy.seen.clear();
-        if (skipAt) {
-            tickTo(*skipAt);
+        tickTo(keyAfter.value_or(steps - 1));
+        trackBeforeClosing = Vars::musicTrack;
+        const std::size_t opened = spy.seen.size();
+        if (keyAfter)
             pressKey();
-        } else {
-            tickTo(findScene(stage)->stepCount);
-        }
-        ASSERT_FALSE(screen().isLoaded());
+        else
+            tickTo(steps);
+        EXPECT_FALSE(screen().isLoaded());
+        pressKey();  // reaches nothing once closed
+        return {spy.seen.begin() + std::ptrdiff_t(opened), spy.seen.end()};
     }
 
     TrackSpy spy;
+    Vars::u8 trackBeforeClosing = 0;
 };
 
 TEST_F(CutsceneAfterEffects, Stage166MovesTheHeroThenJackJoinsAtFullHealthThenTrack0) {
-    for (std::optional<int> skipAt : {std::optional<int>(), std::optional<int>(1), std::optional<int>(14)}) {
-        SCOPED_TRACE(skipAt.value_or(0));
+    for (std::optional<int> keyAfter : {std::optional<int>(), std::optional<int>(1), std::optional<int>(14)}) {
+        SCOPED_TRACE(keyAfter.value_or(0));
         Vars::curMap = 4;
         Vars::allyId = 21, Vars::allyHP = 3;
-        play(166, skipAt);
-        ASSERT_EQ(spy.seen.size(), 1u);
-        const AtTrack& at = spy.seen[0];
-        EXPECT_EQ(at.path, "music/0.mid");
-        EXPECT_EQ(at.posX, 152);
-        EXPECT_EQ(at.posY, 130);
-        EXPECT_EQ(at.allyId, 51);
-        EXPECT_EQ(at.allyHP, at.allyMaxHP);
+        const auto tracks = playAndClose(166, keyAfter);
+        ASSERT_EQ(tracks.size(), 1u);
+        EXPECT_EQ(tracks[0].path, "music/0.mid");
+        EXPECT_EQ(tracks[0].posX, 152);
+        EXPECT_EQ(tracks[0].posY, 130);
+        EXPECT_EQ(tracks[0].allyId, 51);
+        EXPECT_EQ(tracks[0].allyHP, tracks[0].allyMaxHP);
         EXPECT_EQ(Vars::curMap, 4);
         EXPECT_EQ(Vars::musicTrack, 0);
     }
@@ -69,12 +73,11 @@ TEST_F(CutsceneAfterEffects, Stage166MovesTheHeroThenJackJoinsAtFullHealthThenTr
 
 TEST_F(CutsceneAfterEffects, Stage344PlaysTrack18BeforeRyuJoins) {
     Vars::allyId = 21;
-    play(344, 3);
-    ASSERT_EQ(spy.seen.size(), 1u);
-    EXPECT_EQ(spy.seen[0].path, "music/18.mid");
-    EXPECT_EQ(spy.seen[0].allyId, 21);
+    const auto tracks = playAndClose(344, 3);
+    ASSERT_EQ(tracks.size(), 1u);
+    EXPECT_EQ(tracks[0].path, "music/18.mid");
+    EXPECT_EQ(tracks[0].allyId, 21);
     EXPECT_EQ(Vars::allyId, 12);
-    EXPECT_EQ(Vars::allyHP, Vars::allyMaxHP);
 }
 
 TEST_F(CutsceneAfterEffects, ACompanionJoinsAtFullHealthWhateverCameBefore) {
@@ -86,56 +89,34 @@ TEST_F(CutsceneAfterEffects, ACompanionJoinsAtFullHealthWhateverCameBefore) {
         for (Vars::i16 woundedHP : {Vars::i16(1), Vars::i16(0)}) {
             SCOPED_TRACE(c.stage);
             Vars::allyId = 47, Vars::allyHP = woundedHP, Vars::allyMaxHP = 90;
-            play(c.stage, 1);
+            playAndClose(c.stage, 1);
             EXPECT_EQ(Vars::allyId, c.joins);
             EXPECT_GT(Vars::allyMaxHP, 0);
             EXPECT_EQ(Vars::allyHP, Vars::allyMaxHP);
         }
 }
 
-TEST_F(CutsceneAfterEffects, RunOnceOnTheLastStepOrOnAKey) {
+TEST_F(CutsceneAfterEffects, RunOnceOnTheLastStepOrOnAKeyAndLeaveTheStoryWhereItIs) {
     for (auto group : kSceneGroups)
         for (const SceneScript& scene : group())
-            for (bool skip : {false, true}) {
-                if (scene.stage == kEndingStage) continue;
-                SCOPED_TRACE(testing::Message() << scene.stage << (skip ? " skipped" : " to the end"));
-                Vars::musicTrack = 99;
-                play(scene.stage, skip ? std::optional<int>(1) : std::nullopt);
-                // A key after closing reaches nothing.
-                pressKey();
-                std::size_t tracks = 0;
-                for (const Operation& o : scene.afterEffects) tracks += o.op == Op::playTrack;
-                EXPECT_EQ(spy.seen.size(), tracks);
-                if (tracks == 0) {
-                    EXPECT_EQ(Vars::musicTrack, 99);
+            for (bool byKey : {false, true}) {
+                const bool ending = scene.stage == kEndingStage;
+                if (ending && !byKey) continue;
+                SCOPED_TRACE(testing::Message() << scene.stage << (byKey ? " closed by a key" : ""));
+                const auto tracks =
+                    playAndClose(scene.stage, byKey ? std::optional<int>(ending ? kEndingLastStep : 1)
+                                                    : std::nullopt);
+                std::vector<std::string> expected;
+                for (const Operation& o : scene.afterEffects)
+                    if (o.op == Op::playTrack) expected.push_back("music/" + std::to_string(o.a) + ".mid");
+                std::vector<std::string> opened;
+                for (const AtTrack& t : tracks) opened.push_back(t.path);
+                EXPECT_EQ(opened, expected);
+                if (expected.empty()) {
+                    EXPECT_EQ(Vars::musicTrack, trackBeforeClosing);
                 }
+                EXPECT_EQ(Vars::storyStage, scene.stage);
             }
-}
-
-TEST_F(CutsceneAfterEffects, TheOpeningLeavesTheStoryAtStage0WithTrack1) {
-    for (int skipAt : {1, 30, 67}) {
-        play(0, skipAt);
-        EXPECT_EQ(Vars::storyStage, 0);
-        EXPECT_EQ(Vars::musicTrack, 1);
-    }
-}
-
-TEST_F(CutsceneAfterEffects, ScenesWithoutAfterEffectsLeaveTheMusicAlone) {
-    for (std::int16_t stage : {190, 417, 500}) {
-        SCOPED_TRACE(stage);
-        Vars::musicTrack = 7;
-        start(stage);
-        EXPECT_EQ(Vars::musicTrack, 7);
-        tickTo(1);
-        pressKey();
-        EXPECT_EQ(Vars::musicTrack, 7);
-    }
-    Vars::musicTrack = 7;
-    start(kEndingStage);
-    tickTo(kEndingLastStep);
-    const Vars::u8 during = Vars::musicTrack;
-    pressKey();
-    EXPECT_EQ(Vars::musicTrack, during);
 }
 
 }  // namespace

@@ -40,10 +40,9 @@ protected:
         Vars::storyStage = stage;
         screen().show();
     }
-    // Lets the ticks run until step k has run (k ticks after load).
+    // Lets the ticks run, one at a time, until the counter reaches k or the screen closes.
     void tickTo(int k) {
-        const int due = k - screen().currentStep();
-        if (due > 0) h.advance(std::uint64_t(due) * 7000);
+        while (screen().isLoaded() && screen().currentStep() < k) h.advance(7000);
     }
     void pressKey() { h.keyNow(platform::vk::Space); }
 

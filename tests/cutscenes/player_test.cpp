@@ -119,12 +119,8 @@ TEST_F(CutscenePlayer, TheScreenIsShownModallyAndReturnsWhenSkipped) {
 TEST_F(CutscenePlayer, LayoutFollowsTheDesign) {
     start(0);
     frmCutscene& s = screen();
-    EXPECT_EQ(s.Width, 12000);
-    EXPECT_EQ(s.Height, 9000);
     EXPECT_EQ(s.pixelWidth(), 800);
     EXPECT_EQ(s.pixelHeight(), 600);
-    EXPECT_TRUE(s.KeyPreview);
-    EXPECT_EQ(s.tmrShow->interval(), 7000);
     // The backdrop ends above the face and the line, on the black band.
     EXPECT_EQ(s.Image2->Top + s.Image2->Height, 7215);
     EXPECT_LT(s.Image2->Top + s.Image2->Height, s.Image1->Top);
