@@ -40,7 +40,7 @@ void frmLevelUp::build() {
     Caption = "Level Up";
     borderStyle = platform::BorderStyle::FixedDialog;
     ControlBox = false;
-    BackColor = 0x808080;
+    BackColor = 0x8CB4D2;
     Picture = frmTileset::get().Image1;
     scale = 15;
     Width = 4800;
@@ -57,8 +57,8 @@ void frmLevelUp::build() {
         text(add(lblAttr, i), 600, top, 1560, 9.75, platform::Align::Left).Caption =
             kAttributeNames[i];
         text(add(lblValue, i), 2160, top, 600, 9.75, platform::Align::Right);
-        text(add(lbl3, kLower + i), 3000, top, 420, 9.75).Caption = "-";
-        text(add(lbl3, kRaise + i), 3540, top, 420, 9.75).Caption = "+";
+        text(add(lbl3, kLower + i), 3000, top - 60, 420, 12).Caption = "-";
+        text(add(lbl3, kRaise + i), 3540, top - 60, 420, 12).Caption = "+";
     }
     text(add(lbl3, kDone), 1800, 3600, 1200, 9.75).Caption = "Done";
 

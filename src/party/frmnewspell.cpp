@@ -10,7 +10,7 @@ namespace {
 
 constexpr platform::VbColor kEntry = platform::vbBlack;
 constexpr platform::VbColor kHighlight = platform::vbWhite;
-constexpr platform::VbColor kFull = 0x808080;
+constexpr platform::VbColor kFull = 0x505050;  // a full group, greyed
 constexpr int kTopGroupLevel = 3;
 
 struct Group {
@@ -44,7 +44,7 @@ void frmNewSpell::build() {
     borderStyle = platform::BorderStyle::FixedDialog;
     ControlBox = false;
     KeyPreview = true;
-    BackColor = 0x808080;
+    BackColor = 0x8CB4D2;
     Picture = frmTileset::get().Image1;
     scale = 15;
     Width = 4800;

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "harness.h"
+#include "support/harness.h"
 #include "party/party.h"
 #include "platform/runtime.h"
 #include "shell/vars.h"
@@ -40,6 +40,8 @@ struct EffectCase {
     State after;
     int heroHPAtSound, allyHPAtSound;
 };
+
+void PrintTo(const EffectCase& c, std::ostream* os) { *os << c.name; }
 
 void put(const State& s) {
     Vars::heroHP = Vars::i16(s.heroHP);

@@ -1,6 +1,6 @@
 // The level-up: the experience table, the growth rule, which screens come up
 // and how the level-up screen is worked.
-#include "harness.h"
+#include "support/harness.h"
 #include "party/companions.h"
 #include "party/frmlevelup.h"
 #include "party/party.h"

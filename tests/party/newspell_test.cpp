@@ -1,5 +1,5 @@
 // The spell-point screen, driven by the mouse and the select key.
-#include "harness.h"
+#include "support/harness.h"
 #include "party/frmnewspell.h"
 #include "platform/controls.h"
 #include "platform/keys.h"
@@ -41,7 +41,7 @@ TEST_F(NewSpellTest, AFullGroupCannotBeChosen) {
     h.hover("frmNewSpell", "lbl3", 1);
     h.click("frmNewSpell", "lbl3", 1);
     h.then([] {
-        EXPECT_EQ(label("lbl3", 1).ForeColor, 0x808080u);
+        EXPECT_EQ(label("lbl3", 1).ForeColor, 0x505050u);
         EXPECT_EQ(label("lblInfo").Caption, "You have mastered every Support spell.");
     });
     h.key(platform::vk::Return);  // the full group was never picked
