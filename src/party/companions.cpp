@@ -44,7 +44,7 @@ constexpr int kLaterGearLevel = 20;
 // stronger; Darwin's Strike is weaker while he still carries weapon 3. Sofi,
 // the companion of a new game, starts with the plainest kit of all.
 constexpr std::array<Companion, 9> kCompanions = {{
-    //  id       name       tactic str       dex       wis        maxHP       gear              laterGear
+    // id       name       tactic str     dex       wis        maxHP      gear             laterGear
     {kRyu,     "Ryu",     1, {16, 90}, {14, 80}, {10, 45},  {40, 560}, {4, 2, 2, 1, 1}, {5, 4, 3, 3, 2}},
     {kChi,     "Chi",     6, {10, 45}, {12, 60}, {20, 100}, {30, 420}, {6, 1, 9, 0, 1}, {6, 3, 9, 2, 3}},
     {kSofi,    "Sofi",    2, {12, 60}, {14, 70}, {12, 60},  {32, 450}, {1, 1, 1, 0, 0}, {3, 3, 2, 2, 1}},

@@ -3,14 +3,12 @@
 #include <algorithm>
 #include <string>
 
-#include "shell/frmtileset.h"
+#include "party/screen_style.h"
 #include "shell/subs.h"
 #include "shell/vars.h"
 
 namespace {
 
-constexpr platform::VbColor kEntry = platform::vbBlack;
-constexpr platform::VbColor kHighlight = platform::vbWhite;
 constexpr int kAttributeTop = 100;
 
 constexpr const char* kAttributeNames[3] = {"Strength", "Dexterity", "Wisdom"};
@@ -23,44 +21,26 @@ Vars::u8& attribute(int i) {
     }
 }
 
-platform::Label& text(platform::Label& l, double left, double top, double width, double size,
-                      platform::Align align = platform::Align::Center) {
-    l.Move(left, top, width, size * 40);
-    l.Transparent = true;
-    l.ForeColor = kEntry;
-    l.Alignment = align;
-    l.font.size = size;
-    l.font.bold = true;
-    return l;
-}
-
 }  // namespace
 
 void frmLevelUp::build() {
-    Caption = "Level Up";
-    borderStyle = platform::BorderStyle::FixedDialog;
-    ControlBox = false;
-    BackColor = 0x8CB4D2;
-    Picture = frmTileset::get().Image1;
-    scale = 15;
-    Width = 4800;
-    Height = 4260;
+    party::designScreen(*this, "Level Up", 4800, 4260);
 
-    lblTitle = &text(add<platform::Label>("lblTitle"), 0, 180, 4800, 18);
+    lblTitle = &party::placeText(add<platform::Label>("lblTitle"), 0, 180, 4800, 18);
     lblTitle->Caption = "Level Up!";
-    lblLevel = &text(add<platform::Label>("lblLevel"), 0, 900, 4800, 9.75);
-    lblGains = &text(add<platform::Label>("lblGains"), 0, 1260, 4800, 9.75);
-    lblPoints = &text(add<platform::Label>("lblPoints"), 0, 1680, 4800, 9.75);
+    lblLevel = &party::placeText(add<platform::Label>("lblLevel"), 0, 900, 4800, 9.75);
+    lblGains = &party::placeText(add<platform::Label>("lblGains"), 0, 1260, 4800, 9.75);
+    lblPoints = &party::placeText(add<platform::Label>("lblPoints"), 0, 1680, 4800, 9.75);
 
     for (int i = 0; i < 3; ++i) {
         const double top = 2160 + i * 420;
-        text(add(lblAttr, i), 600, top, 1560, 9.75, platform::Align::Left).Caption =
+        party::placeText(add(lblAttr, i), 600, top, 1560, 9.75, platform::Align::Left).Caption =
             kAttributeNames[i];
-        text(add(lblValue, i), 2160, top, 600, 9.75, platform::Align::Right);
-        text(add(lbl3, kLower + i), 3000, top - 60, 420, 12).Caption = "-";
-        text(add(lbl3, kRaise + i), 3540, top - 60, 420, 12).Caption = "+";
+        party::placeText(add(lblValue, i), 2160, top, 600, 9.75, platform::Align::Right);
+        party::placeText(add(lbl3, kLower + i), 3000, top - 60, 420, 12).Caption = "-";
+        party::placeText(add(lbl3, kRaise + i), 3540, top - 60, 420, 12).Caption = "+";
     }
-    text(add(lbl3, kDone), 1800, 3600, 1200, 9.75).Caption = "Done";
+    party::placeText(add(lbl3, kDone), 1800, 3600, 1200, 9.75).Caption = "Done";
 
     for (const auto& [i, entry] : lbl3) {
         const int index = i;
@@ -111,5 +91,6 @@ void frmLevelUp::lbl3_Click(int index) {
 }
 
 void frmLevelUp::lbl3_MouseMove(int index) {
-    for (const auto& [i, entry] : lbl3) entry->ForeColor = i == index ? kHighlight : kEntry;
+    for (const auto& [i, entry] : lbl3)
+        entry->ForeColor = i == index ? party::kHighlightColor : party::kEntryColor;
 }

@@ -2,14 +2,13 @@
 
 #include <string>
 
+#include "party/screen_style.h"
 #include "shell/frmtileset.h"
 #include "shell/subs.h"
 #include "shell/vars.h"
 
 namespace {
 
-constexpr platform::VbColor kEntry = platform::vbBlack;
-constexpr platform::VbColor kHighlight = platform::vbWhite;
 constexpr platform::VbColor kFull = 0x505050;  // a full group, greyed
 constexpr int kTopGroupLevel = 3;
 
@@ -26,33 +25,15 @@ constexpr Group kGroups[3] = {
 
 bool isFull(int group) { return Vars::heroSpells[group] >= kTopGroupLevel; }
 
-platform::Label& text(platform::Label& l, double left, double top, double width, double size,
-                      platform::Align align) {
-    l.Move(left, top, width, size * 40);
-    l.Transparent = true;
-    l.ForeColor = kEntry;
-    l.Alignment = align;
-    l.font.size = size;
-    l.font.bold = true;
-    return l;
-}
-
 }  // namespace
 
 void frmNewSpell::build() {
-    Caption = "Spell Point";
-    borderStyle = platform::BorderStyle::FixedDialog;
-    ControlBox = false;
+    party::designScreen(*this, "Spell Point", 4800, 4020);
     KeyPreview = true;
-    BackColor = 0x8CB4D2;
-    Picture = frmTileset::get().Image1;
-    scale = 15;
-    Width = 4800;
-    Height = 4020;
 
-    lblTitle = &text(add<platform::Label>("lblTitle"), 0, 180, 4800, 18, platform::Align::Center);
+    lblTitle = &party::placeText(add<platform::Label>("lblTitle"), 0, 180, 4800, 18);
     lblTitle->Caption = "Spell Point";
-    lblInfo = &text(add<platform::Label>("lblInfo"), 0, 900, 4800, 9.75, platform::Align::Center);
+    lblInfo = &party::placeText(add<platform::Label>("lblInfo"), 0, 900, 4800, 9.75);
 
     const frmTileset& store = frmTileset::get();
     for (int i = 0; i < 3; ++i) {
@@ -61,13 +42,14 @@ void frmNewSpell::build() {
         icon.Move(600, top - 60, 480, 480);
         icon.Stretch = true;
         if (store.icons.exists(kGroups[i].icon)) icon.setPicture(store.icons[kGroups[i].icon]);
-        platform::Label& entry = text(add(lbl3, i), 1260, top, 1800, 12, platform::Align::Left);
+        platform::Label& entry =
+            party::placeText(add(lbl3, i), 1260, top, 1800, 12, platform::Align::Left);
         entry.Caption = kGroups[i].name;
         entry.onClick = [this, i] { lbl3_Click(i); };
         entry.onMouseMove = [this, i](int, int, double, double) { lbl3_MouseMove(i); };
-        text(add(lblLevel, i), 3120, top, 1080, 12, platform::Align::Right);
+        party::placeText(add(lblLevel, i), 3120, top, 1080, 12, platform::Align::Right);
     }
-    lblNext = &text(add<platform::Label>("lblNext"), 0, 3360, 4800, 9.75, platform::Align::Center);
+    lblNext = &party::placeText(add<platform::Label>("lblNext"), 0, 3360, 4800, 9.75);
 }
 
 void frmNewSpell::Form_Load() {
@@ -75,16 +57,16 @@ void frmNewSpell::Form_Load() {
     lblInfo->Caption = "Choose a spell group to learn.";
     for (int i = 0; i < 3; ++i) {
         lblLevel[i].Caption = std::to_string(Vars::heroSpells[i]) + " / 3";
-        lbl3[i].ForeColor = isFull(i) ? kFull : kEntry;
+        lbl3[i].ForeColor = isFull(i) ? kFull : party::kEntryColor;
         lblLevel[i].ForeColor = lbl3[i].ForeColor;
     }
 }
 
 void frmNewSpell::lbl3_MouseMove(int index) {
     if (index == selected || isFull(index)) return;
-    if (selected >= 0) lbl3[selected].ForeColor = kEntry;
+    if (selected >= 0) lbl3[selected].ForeColor = party::kEntryColor;
     selected = index;
-    lbl3[index].ForeColor = kHighlight;
+    lbl3[index].ForeColor = party::kHighlightColor;
     lblNext->Caption = std::string("Learn ") + kGroups[index].spells[Vars::heroSpells[index]];
     Subs::playSnd17();
 }

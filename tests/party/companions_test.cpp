@@ -27,7 +27,8 @@ TEST(SetAlly, EveryCompanionAtLevelsOneAndFortyStaysInRange) {
             EXPECT_EQ(Vars::allyName, party::companionName(id));
             EXPECT_EQ(result, Vars::allyMaxHP);
             EXPECT_EQ(Vars::allyHP, Vars::allyMaxHP);
-            for (int a : {Vars::allyStr, Vars::allyDex, Vars::allyWis}) EXPECT_TRUE(within(a, 10, 100));
+            for (int a : {Vars::allyStr, Vars::allyDex, Vars::allyWis})
+                EXPECT_TRUE(within(a, 10, 100));
             const auto& e = Vars::allyEquip;
             EXPECT_TRUE(within(e[0], 1, 6));
             EXPECT_TRUE(within(e[1], 1, 4));

@@ -29,7 +29,8 @@ TEST(ExperienceTable, RisesEverMoreSteeply) {
 
 TEST(SpellPoints, EightLevelsCompleteTheNineGroupLevels) {
     int points = 1;  // hero creation's
-    for (int level = 2; level <= party::kTopLevel; ++level) points += party::grantsSpellPoint(level);
+    for (int level = 2; level <= party::kTopLevel; ++level)
+        points += party::grantsSpellPoint(level);
     EXPECT_EQ(points, 9);
 }
 
@@ -51,9 +52,12 @@ protected:
         Vars::allyHP = 1;
         Subs::setAlly(party::kJack);
     }
+    // Scripts clicks on entries of the level-up screen.
+    void clicks(std::initializer_list<int> entries) {
+        for (int e : entries) h.click("frmLevelUp", "lbl3", e);
+    }
     void spendAndClose() {
-        for (int i = 0; i < 3; ++i) h.click("frmLevelUp", "lbl3", frmLevelUp::kRaise);
-        h.click("frmLevelUp", "lbl3", frmLevelUp::kDone);
+        clicks({frmLevelUp::kRaise, frmLevelUp::kRaise, frmLevelUp::kRaise, frmLevelUp::kDone});
     }
 };
 
@@ -104,10 +108,8 @@ TEST_F(LevelUpTest, MagicPointsStopAtTheTopOfTheByteAndLevelsAtForty) {
     Vars::heroLevel = 39;
     Vars::heroMaxMP = 250;
     Vars::heroWis = 100;
-    h.click("frmLevelUp", "lbl3", frmLevelUp::kRaise + 1);
-    h.click("frmLevelUp", "lbl3", frmLevelUp::kRaise + 1);
-    h.click("frmLevelUp", "lbl3", frmLevelUp::kRaise + 1);
-    h.click("frmLevelUp", "lbl3", frmLevelUp::kDone);
+    clicks({frmLevelUp::kRaise + 1, frmLevelUp::kRaise + 1, frmLevelUp::kRaise + 1,
+            frmLevelUp::kDone});
     Subs::levelUp();
     EXPECT_EQ(Vars::heroMaxMP, 255);
     EXPECT_EQ(Vars::heroLevel, 40);
@@ -121,12 +123,12 @@ TEST_F(LevelUpTest, PointsStayWithinTheRangeAndDoneWaitsForThem) {
     auto entry = [](int i) -> Label& {
         return static_cast<Label&>(harness::Harness::control("frmLevelUp", "lbl3", i));
     };
-    h.click("frmLevelUp", "lbl3", frmLevelUp::kDone);          // refused: 3 points left
-    h.click("frmLevelUp", "lbl3", frmLevelUp::kRaise);         // strength 100
-    h.click("frmLevelUp", "lbl3", frmLevelUp::kRaise);         // refused: at the top
-    h.click("frmLevelUp", "lbl3", frmLevelUp::kLower + 1);     // refused: not spent here
-    h.click("frmLevelUp", "lbl3", frmLevelUp::kRaise + 2);     // wisdom 46
-    h.click("frmLevelUp", "lbl3", frmLevelUp::kLower + 2);     // taken back: 45
+    clicks({frmLevelUp::kDone,        // refused: 3 points left
+            frmLevelUp::kRaise,       // strength 100
+            frmLevelUp::kRaise,       // refused: at the top
+            frmLevelUp::kLower + 1,   // refused: not spent here
+            frmLevelUp::kRaise + 2,   // wisdom 46
+            frmLevelUp::kLower + 2}); // taken back: 45
     h.hover("frmLevelUp", "lbl3", frmLevelUp::kRaise + 1);
     h.then([&] {
         EXPECT_EQ(entry(frmLevelUp::kRaise + 1).ForeColor, platform::vbWhite);
@@ -134,9 +136,7 @@ TEST_F(LevelUpTest, PointsStayWithinTheRangeAndDoneWaitsForThem) {
         EXPECT_EQ(static_cast<Label&>(harness::Harness::control("frmLevelUp", "lblPoints")).Caption,
                   "Points to spend: 2");
     });
-    h.click("frmLevelUp", "lbl3", frmLevelUp::kRaise + 1);
-    h.click("frmLevelUp", "lbl3", frmLevelUp::kRaise + 1);
-    h.click("frmLevelUp", "lbl3", frmLevelUp::kDone);
+    clicks({frmLevelUp::kRaise + 1, frmLevelUp::kRaise + 1, frmLevelUp::kDone});
     Subs::levelUp();
     EXPECT_EQ(Vars::heroStr, 100);
     EXPECT_EQ(Vars::heroDex, 12);
@@ -148,7 +148,7 @@ TEST_F(LevelUpTest, PointsStayWithinTheRangeAndDoneWaitsForThem) {
 
 TEST_F(LevelUpTest, AttributesAllAtTheTopLetTheScreenClose) {
     Vars::heroStr = Vars::heroDex = Vars::heroWis = 100;
-    h.click("frmLevelUp", "lbl3", frmLevelUp::kDone);
+    clicks({frmLevelUp::kDone});
     Subs::levelUp();
     EXPECT_FALSE(frmLevelUp::get().isLoaded());
 }

@@ -1,0 +1,29 @@
+#include "party/screen_style.h"
+
+#include "shell/frmtileset.h"
+
+namespace party {
+
+void designScreen(platform::Form& form, const std::string& caption, double width, double height) {
+    form.Caption = caption;
+    form.borderStyle = platform::BorderStyle::FixedDialog;
+    form.ControlBox = false;
+    form.BackColor = 0x8CB4D2;  // under the texture, or instead of it
+    form.Picture = frmTileset::get().Image1;
+    form.scale = 15;
+    form.Width = width;
+    form.Height = height;
+}
+
+platform::Label& placeText(platform::Label& label, double left, double top, double width,
+                           double size, platform::Align align) {
+    label.Move(left, top, width, size * 40);
+    label.Transparent = true;
+    label.ForeColor = kEntryColor;
+    label.Alignment = align;
+    label.font.size = size;
+    label.font.bold = true;
+    return label;
+}
+
+}  // namespace party
