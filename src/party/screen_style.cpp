@@ -1,15 +1,14 @@
 #include "party/screen_style.h"
 
-#include "shell/frmtileset.h"
-
 namespace party {
 
 void designScreen(platform::Form& form, const std::string& caption, double width, double height) {
     form.Caption = caption;
     form.borderStyle = platform::BorderStyle::FixedDialog;
     form.ControlBox = false;
-    form.BackColor = 0x8CB4D2;  // under the texture, or instead of it
-    form.Picture = frmTileset::get().Image1;
+    // A plain mid-tone, where both the black entries and the white
+    // highlight read well; the menu textures are too dark for black text.
+    form.BackColor = platform::rgb(168, 136, 96);
     form.scale = 15;
     form.Width = width;
     form.Height = height;

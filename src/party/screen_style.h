@@ -1,5 +1,5 @@
 #pragma once
-// The look the party's screens share: a dialog on the menu texture, bold
+// The look the party's screens share: a plain dialog, bold
 // black entries, and white for the entry under the mouse.
 #include <string>
 
