@@ -1,10 +1,10 @@
 #pragma once
-// The look the shell's menu windows share: borderless, the menu background
-// texture over the whole client area, and a title line at the top.
+// The look of the shell's menu windows: the dialog look of every menu screen
+// (party/screen_style.h) and a title line at the top.
 #include <string>
 
 #include "platform/form.h"
-#include "shell/frmtileset.h"
+#include "party/screen_style.h"
 
 namespace shell {
 
@@ -14,22 +14,9 @@ protected:
     using platform::FormOf<T>::FormOf;
 
     // Call first in build().
-    void buildWindow(const std::string& caption, const std::string& title, int widthPx,
-                                 int heightPx) {
-        this->Caption = caption;
-        this->borderStyle = platform::BorderStyle::None;
-        this->BackColor = 0x808080;
+    void buildWindow(const std::string& caption, const std::string& title, int widthPx, int heightPx) {
+        party::designScreen(*this, caption, widthPx * 15.0, heightPx * 15.0);
         this->KeyPreview = true;
-        this->scale = 15;
-        this->Width = widthPx * 15;
-        this->Height = heightPx * 15;
-        const frmTileset& store = frmTileset::get();
-        if (store.Image1) {
-            platform::Image& back = this->template add<platform::Image>("Image1");
-            back.Stretch = true;
-            back.Move(0, 0, this->Width, this->Height);
-            back.setPicture(store.Image1);
-        }
         platform::Label& label = this->template add<platform::Label>("lblTitle");
         label.Move(0, 300, this->Width, 450);
         label.Caption = title;

@@ -1,13 +1,11 @@
 #include "party/party.h"
+#include "party/progression.h"
 #include "shell/subs.h"
 #include "shell/vars.h"
 
 namespace Subs {
 namespace {
 
-// Experience the new hero needs for level 2; the party's level-up table
-// takes over from there.
-constexpr double kFirstNextExp = 30;
 constexpr std::uint8_t kFirstAlly = 18;  // Sofi
 
 template <class T, std::size_t N>
@@ -41,7 +39,7 @@ void initNewGame() {
     heroName = "Nina";
     heroLevel = 1;
     heroExp = 0;
-    heroNextExp = kFirstNextExp;
+    heroNextExp = party::nextExpAt(1);
     heroStr = heroDex = heroWis = 10;
     heroHP = heroMaxHP = 25;
     heroMP = heroMaxMP = 14;
@@ -70,8 +68,9 @@ void initNewGame() {
     talkChain = 0;
 
     // setAlly fills the ally's HP only from 0.
+    allyId = kFirstAlly;
     allyHP = 0;
-    setAlly(kFirstAlly);
+    setAlly(allyId);
 }
 
 }  // namespace Subs
