@@ -64,8 +64,6 @@ private:
 
     // Function keys.
     void cheatPrompt();
-    void showSaveScreen(bool save);
-    void showOptions();
 
     // Drawing.
     void drawView();

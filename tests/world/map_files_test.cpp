@@ -56,7 +56,7 @@ TEST_F(MapFilesTest, FileOrderIsXThenYThenLayer) {
     s[world::sliceIndex(199, 149, 1)] = 255;
     world::writeMapFile(path(3), s);
     const std::string text = readText(path(3));
-    EXPECT_EQ(text.substr(0, 14), "11\r\n12\r\n13\r\n0\r\n");
+    EXPECT_EQ(text.substr(0, 15), "11\r\n12\r\n13\r\n0\r\n");
     // x = 1 starts after 150 rows of two layers.
     std::size_t pos = 0;
     for (int line = 0; line < 300; ++line) pos = text.find("\r\n", pos) + 2;
