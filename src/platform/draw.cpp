@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 namespace platform::draw {
 namespace {
@@ -15,7 +16,29 @@ inline void put(SDL_Surface* dst, int x, int y, std::uint32_t argb) {
     reinterpret_cast<std::uint32_t*>(row)[x] = argb;
 }
 
+// A plain copy of a rectangle, clipped to both surfaces and dst's clip rectangle.
+void copyRows(SDL_Surface* dst, SDL_Surface* src, int sx, int sy, int x, int y, int w, int h) {
+    SDL_Rect clip;
+    SDL_GetClipRect(dst, &clip);
+    int x0 = std::max({clip.x, x, x - sx}), x1 = std::min({clip.x + clip.w, x + w, x - sx + src->w});
+    int y0 = std::max({clip.y, y, y - sy}), y1 = std::min({clip.y + clip.h, y + h, y - sy + src->h});
+    if (x0 >= x1 || y0 >= y1) return;
+    for (int dy = y0; dy < y1; ++dy) {
+        auto* drow = reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(dst->pixels) + dy * dst->pitch);
+        auto* srow = reinterpret_cast<const std::uint32_t*>(static_cast<const std::uint8_t*>(src->pixels) +
+                                                            (dy - y + sy) * src->pitch);
+        std::memcpy(drow + x0, srow + (x0 - x + sx), std::size_t(x1 - x0) * 4);
+    }
+}
+
 }  // namespace
+
+void setBlend(SDL_Surface* s, bool blend) {
+    // Changing the mode drops SDL's cached blitter, so only change it when needed.
+    SDL_BlendMode want = blend ? SDL_BLENDMODE_BLEND : SDL_BLENDMODE_NONE, have;
+    SDL_GetSurfaceBlendMode(s, &have);
+    if (have != want) SDL_SetSurfaceBlendMode(s, want);
+}
 
 void fillRect(SDL_Surface* dst, int x, int y, int w, int h, std::uint32_t argb) {
     if (w <= 0 || h <= 0) return;
@@ -89,7 +112,11 @@ void pictureStretched(SDL_Surface* dst, const Picture& src, int sx, int sy, int 
                       int y, int w, int h, bool blend) {
     if (w <= 0 || h <= 0 || sw <= 0 || sh <= 0) return;
     SDL_Surface* s = src.surface();
-    SDL_SetSurfaceBlendMode(s, blend ? SDL_BLENDMODE_BLEND : SDL_BLENDMODE_NONE);
+    if (sw == w && sh == h && (!blend || src.opaque())) {
+        copyRows(dst, s, sx, sy, x, y, w, h);
+        return;
+    }
+    setBlend(s, blend && !src.opaque());
     SDL_Rect from{sx, sy, sw, sh}, to{x, y, w, h};
     if (sw == w && sh == h)
         SDL_BlitSurface(s, &from, dst, &to);

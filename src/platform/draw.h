@@ -8,6 +8,7 @@ struct SDL_Surface;
 
 namespace platform::draw {
 
+void setBlend(SDL_Surface* s, bool blend);
 void fillRect(SDL_Surface* dst, int x, int y, int w, int h, std::uint32_t argb);
 void frameRect(SDL_Surface* dst, int x, int y, int w, int h, std::uint32_t argb);
 // A raised (or, pressed, sunken) 3-D box as the runtime drew buttons.

@@ -19,7 +19,16 @@ SDL_Surface* toArgb(SDL_Surface* loaded, const std::string& name) {
 
 }  // namespace
 
-Picture::Picture(SDL_Surface* argb) : surface_(argb) {}
+Picture::Picture(SDL_Surface* argb) : surface_(argb) {
+    for (int y = 0; y < argb->h && opaque_; ++y) {
+        auto* row = reinterpret_cast<const std::uint32_t*>(static_cast<const std::uint8_t*>(argb->pixels) + y * argb->pitch);
+        for (int x = 0; x < argb->w; ++x)
+            if ((row[x] >> 24) != 0xFF) {
+                opaque_ = false;
+                break;
+            }
+    }
+}
 
 Picture::~Picture() { SDL_FreeSurface(surface_); }
 

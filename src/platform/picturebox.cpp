@@ -23,7 +23,7 @@ void PictureBox::ensureCanvas(int w, int h) const {
     SDL_Surface* fresh = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_ARGB8888);
     SDL_FillRect(fresh, nullptr, toArgb(BackColor));
     if (canvas_) {
-        SDL_SetSurfaceBlendMode(canvas_, SDL_BLENDMODE_NONE);
+        draw::setBlend(canvas_, false);
         SDL_BlitSurface(canvas_, nullptr, fresh, nullptr);
         SDL_FreeSurface(canvas_);
     }
@@ -68,17 +68,17 @@ void PictureBox::BitBlt(int x, int y, int w, int h, const Picture& src, int sx, 
         return;
     }
     // The mask and sprite operations work on the colour bits, as the GDI ones did.
-    for (int row = 0; row < h; ++row) {
-        int dy = y + row, syy = sy + row;
-        if (dy < 0 || dy >= dst->h || syy < 0 || syy >= src.height()) continue;
-        auto* drow = reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(dst->pixels) +
-                                                      dy * dst->pitch);
-        for (int col = 0; col < w; ++col) {
-            int dx = x + col, sxx = sx + col;
-            if (dx < 0 || dx >= dst->w || sxx < 0 || sxx >= src.width()) continue;
-            std::uint32_t s = src.pixel(sxx, syy) | 0xFF000000u;
-            drow[dx] = rop == Rop::SrcAnd ? (drow[dx] & s) : (drow[dx] | (s & 0x00FFFFFFu));
-        }
+    SDL_Surface* from = src.surface();
+    int x0 = std::max({0, x, x - sx}), x1 = std::min({dst->w, x + w, x - sx + from->w});
+    int y0 = std::max({0, y, y - sy}), y1 = std::min({dst->h, y + h, y - sy + from->h});
+    for (int dy = y0; dy < y1; ++dy) {
+        auto* drow = reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(dst->pixels) + dy * dst->pitch);
+        auto* srow = reinterpret_cast<const std::uint32_t*>(static_cast<const std::uint8_t*>(from->pixels) +
+                                                            (dy - y + sy) * from->pitch) + (sx - x);
+        if (rop == Rop::SrcAnd)
+            for (int dx = x0; dx < x1; ++dx) drow[dx] &= srow[dx] | 0xFF000000u;
+        else
+            for (int dx = x0; dx < x1; ++dx) drow[dx] |= srow[dx] & 0x00FFFFFFu;
     }
     invalidate();
 }
@@ -106,7 +106,7 @@ void PictureBox::draw(const DrawContext& dc) const {
     if (!Visible) return;
     PixelRect r = pixelRect(dc);
     SDL_Surface* c = canvas();
-    SDL_SetSurfaceBlendMode(c, SDL_BLENDMODE_NONE);
+    draw::setBlend(c, false);
     SDL_Rect from{0, 0, std::min(r.w, c->w), std::min(r.h, c->h)};
     SDL_Rect to{r.x, r.y, from.w, from.h};
     SDL_BlitSurface(c, &from, dc.target, &to);

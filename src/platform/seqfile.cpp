@@ -136,43 +136,44 @@ bool SeqReader::eof() const {
     return true;
 }
 
-std::string SeqReader::next() {
+std::string_view SeqReader::nextView() {
     if (pos_ >= text_.size()) throw Error("Input past end of file");
+    const char* t = text_.data();
+    const std::size_t n = text_.size();
     auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
-    while (pos_ < text_.size() && isBlank(text_[pos_])) ++pos_;
-    std::string value;
-    if (pos_ < text_.size() && text_[pos_] == '"') {
-        std::size_t close = text_.find('"', pos_ + 1);
-        std::size_t lineEnd = text_.find_first_of("\r\n", pos_ + 1);
-        if (close == std::string::npos || (lineEnd != std::string::npos && close > lineEnd))
-            close = lineEnd == std::string::npos ? text_.size() : lineEnd;
-        value = text_.substr(pos_ + 1, close - pos_ - 1);
-        pos_ = close < text_.size() && text_[close] == '"' ? close + 1 : close;
-        while (pos_ < text_.size() && text_[pos_] != ',' && text_[pos_] != '\r' && text_[pos_] != '\n')
-            ++pos_;
+    auto isEnd = [](char c) { return c == ',' || c == '\r' || c == '\n'; };
+    while (pos_ < n && isBlank(t[pos_])) ++pos_;
+    std::string_view value;
+    if (pos_ < n && t[pos_] == '"') {
+        std::size_t start = ++pos_;
+        while (pos_ < n && t[pos_] != '"' && t[pos_] != '\r' && t[pos_] != '\n') ++pos_;
+        value = std::string_view(t + start, pos_ - start);
+        if (pos_ < n && t[pos_] == '"') ++pos_;
+        while (pos_ < n && !isEnd(t[pos_])) ++pos_;
     } else {
         std::size_t start = pos_;
-        while (pos_ < text_.size() && text_[pos_] != ',' && text_[pos_] != '\r' && text_[pos_] != '\n')
-            ++pos_;
+        while (pos_ < n && !isEnd(t[pos_])) ++pos_;
         std::size_t end = pos_;
-        while (end > start && isBlank(text_[end - 1])) --end;
-        value = text_.substr(start, end - start);
+        while (end > start && isBlank(t[end - 1])) --end;
+        value = std::string_view(t + start, end - start);
     }
-    if (pos_ < text_.size()) {
-        if (text_[pos_] == ',') {
+    if (pos_ < n) {
+        if (t[pos_] == ',') {
             ++pos_;
         } else {
-            if (text_[pos_] == '\r') ++pos_;
-            if (pos_ < text_.size() && text_[pos_] == '\n') ++pos_;
+            if (t[pos_] == '\r') ++pos_;
+            if (pos_ < n && t[pos_] == '\n') ++pos_;
         }
     }
     return value;
 }
 
+std::string SeqReader::next() { return std::string(nextView()); }
+
 double SeqReader::nextNumber() {
-    std::string v = next();
+    std::string_view v = nextView();
     double d = 0;
-    if (!parseNumber(v, d)) throw Error("Type mismatch: '" + v + "' is not a number");
+    if (!parseNumber(v, d)) throw Error("Type mismatch: '" + std::string(v) + "' is not a number");
     return d;
 }
 
