@@ -14,7 +14,13 @@ struct Zone {
 // The zone that holds a cell: the first listed that does, or nullptr.
 const Zone* zoneAt(int map, int x, int y);
 
-// Terrain where no random battle is counted: towns and roads.
-bool isQuietTerrain(int code);
+// Terrain where no random battle is counted: town streets, roads and bridges.
+inline constexpr int kQuietTerrain[] = {4, 9, 67, 68, 69, 70, 71, 72, 73};
+
+constexpr bool isQuietTerrain(int code) {
+    for (int c : kQuietTerrain)
+        if (c == code) return true;
+    return false;
+}
 
 }  // namespace world

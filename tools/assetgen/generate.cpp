@@ -5,6 +5,7 @@
 #include "faces.h"
 #include "monsters.h"
 #include "tiles.h"
+#include "world_maps.h"
 
 namespace assetgen {
 namespace {
@@ -43,7 +44,7 @@ Assets gifFiles(const std::string& title, const std::string& prefix, int first, 
 
 Assets monsters() { return gifFiles("Monsters", "", 1, makeMonsters(), 1); }
 
-constexpr Job kJobs[] = {tiles, faces, monsters};
+constexpr Job kJobs[] = {tiles, faces, monsters, worldMaps};
 
 }  // namespace
 
