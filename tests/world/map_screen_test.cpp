@@ -11,13 +11,13 @@ namespace {
 
 namespace vk = platform::vk;
 
-using MapScreen = MapScreenTest;
+using WorldMapScreen = MapScreenTest;
 
 bool stepTimerRunning() {
     return static_cast<platform::Timer&>(harness::Harness::control("frmMap", "tmrMove")).enabled();
 }
 
-TEST_F(MapScreen, NewGameWakesAtItsPlace) {
+TEST_F(WorldMapScreen, NewGameWakesAtItsPlace) {
     struct Case {
         int stage, wantStage, wantX, wantY;
     };
@@ -33,7 +33,7 @@ TEST_F(MapScreen, NewGameWakesAtItsPlace) {
     }
 }
 
-TEST_F(MapScreen, WrapsAtAllFourEdges) {
+TEST_F(WorldMapScreen, WrapsAtAllFourEdges) {
     struct Case {
         int x, y, key, wantX, wantY, wantFacing;
     };
@@ -53,7 +53,7 @@ TEST_F(MapScreen, WrapsAtAllFourEdges) {
     }
 }
 
-TEST_F(MapScreen, BlockingTerrainTurnsTheHeroButRefusesTheStep) {
+TEST_F(WorldMapScreen, BlockingTerrainTurnsTheHeroButRefusesTheStep) {
     open();
     setTerrain(101, 75, blockingCode());
     h.scriptDraws({});
@@ -71,7 +71,7 @@ TEST_F(MapScreen, BlockingTerrainTurnsTheHeroButRefusesTheStep) {
     EXPECT_EQ(Vars::posX, 99);
 }
 
-TEST_F(MapScreen, EveryTerrainCodeFollowsTheWalkingRule) {
+TEST_F(WorldMapScreen, EveryTerrainCodeFollowsTheWalkingRule) {
     open();
     for (int code = 0; code < 256; ++code) {
         SCOPED_TRACE(code);
@@ -82,7 +82,7 @@ TEST_F(MapScreen, EveryTerrainCodeFollowsTheWalkingRule) {
     }
 }
 
-TEST_F(MapScreen, KeysWaitForTheStepTimer) {
+TEST_F(WorldMapScreen, KeysWaitForTheStepTimer) {
     open();
     walk(vk::Right);
     ASSERT_EQ(Vars::posX, 101);
@@ -97,7 +97,7 @@ TEST_F(MapScreen, KeysWaitForTheStepTimer) {
     EXPECT_EQ(Vars::posY, 76);
 }
 
-TEST_F(MapScreen, MovesOnlyWithTheConfiguredKeys) {
+TEST_F(WorldMapScreen, MovesOnlyWithTheConfiguredKeys) {
     Vars::keyRight = 'D';
     open();
     walk(vk::Right);
@@ -108,7 +108,7 @@ TEST_F(MapScreen, MovesOnlyWithTheConfiguredKeys) {
     EXPECT_EQ(Vars::posX, 101);
 }
 
-TEST_F(MapScreen, AStepPlaysAFootstepRunsTheScriptAndRedraws) {
+TEST_F(WorldMapScreen, AStepPlaysAFootstepRunsTheScriptAndRedraws) {
     open();
     h.audio.clear();
     map().lblPot[0].Visible = false;
@@ -120,7 +120,7 @@ TEST_F(MapScreen, AStepPlaysAFootstepRunsTheScriptAndRedraws) {
     EXPECT_TRUE(statusShown());
 }
 
-TEST_F(MapScreen, PartyFallingInTheScriptClosesTheScreen) {
+TEST_F(WorldMapScreen, PartyFallingInTheScriptClosesTheScreen) {
     for (bool hero : {true, false}) {
         open();
         map().areaScripts[0] = [hero] { (hero ? Vars::heroHP : Vars::allyHP) = 0; };
@@ -130,7 +130,7 @@ TEST_F(MapScreen, PartyFallingInTheScriptClosesTheScreen) {
     }
 }
 
-TEST_F(MapScreen, StatusLineNamesThePartyAndShowsTheAllysFace) {
+TEST_F(WorldMapScreen, StatusLineNamesThePartyAndShowsTheAllysFace) {
     Vars::heroHP = 7;
     Vars::heroMP = 3;
     Vars::allyHP = 12;
@@ -144,7 +144,7 @@ TEST_F(MapScreen, StatusLineNamesThePartyAndShowsTheAllysFace) {
     EXPECT_FALSE(map().add[0].Visible);
 }
 
-TEST_F(MapScreen, OutdoorViewIsWholeAndWraps) {
+TEST_F(WorldMapScreen, OutdoorViewIsWholeAndWraps) {
     place(0, 3, 2);
     const int marked = quietCode();
     Vars::cell(193, 145, 0, 0) = std::uint8_t(marked);  // view cell (0, 0)
@@ -155,7 +155,7 @@ TEST_F(MapScreen, OutdoorViewIsWholeAndWraps) {
     EXPECT_EQ(viewPixel(36 + 2, 2), terrainColour(walkableCode()));
 }
 
-TEST_F(MapScreen, UndergroundOnlySevenBySevenCellsAreLit) {
+TEST_F(WorldMapScreen, UndergroundOnlySevenBySevenCellsAreLit) {
     for (int m : {1, 2, 3, 5, 6}) {
         SCOPED_TRACE(m);
         place(m, 50, 50);
@@ -172,7 +172,7 @@ TEST_F(MapScreen, UndergroundOnlySevenBySevenCellsAreLit) {
     }
 }
 
-TEST_F(MapScreen, HeroAndChestsAreDrawnThroughTheirMasks) {
+TEST_F(WorldMapScreen, HeroAndChestsAreDrawnThroughTheirMasks) {
     struct Case {
         int key, facing, sprite;
     };
@@ -193,7 +193,7 @@ TEST_F(MapScreen, HeroAndChestsAreDrawnThroughTheirMasks) {
     EXPECT_EQ(viewPixel(11 * 36 + 30, 8 * 36 + 2), spriteColour(81));
 }
 
-TEST_F(MapScreen, TerrainWithoutAPictureShowsAsDarkness) {
+TEST_F(WorldMapScreen, TerrainWithoutAPictureShowsAsDarkness) {
     Vars::cell(101, 75, 0, 0) = 200;
     open();
     EXPECT_EQ(viewPixel(11 * 36 + 2, 7 * 36 + 2), terrainColour(79));
