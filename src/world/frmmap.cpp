@@ -10,6 +10,7 @@ namespace {
 
 constexpr int kViewWidth = 720, kViewHeight = 540;  // 20 x 15 cells of 36 pixels
 constexpr int kStepMs = 125;                         // one step at most every 125 ms
+constexpr int kWakeX = 162, kWakeY = 14;             // where a new game's hero wakes
 
 }  // namespace
 
@@ -51,8 +52,8 @@ void frmMap::build() {
 void frmMap::Form_Load() {
     // A new game, straight after the opening scene: the hero wakes here.
     if (Vars::storyStage == 0) {
-        Vars::posX = 162;
-        Vars::posY = 14;
+        Vars::posX = kWakeX;
+        Vars::posY = kWakeY;
         Vars::storyStage = 1;
     }
     applyZone();

@@ -67,7 +67,5 @@ private:
 
     // Drawing.
     void drawView();
-    void drawCell(int viewX, int viewY, int worldX, int worldY);
-    void drawHero();
     void showStatus();
 };
