@@ -4,7 +4,6 @@
 #include "platform/keys.h"
 #include "shell/frmtileset.h"
 #include "shell/vars.h"
-#include "world/terrain.h"
 
 namespace worldtest {
 namespace {
@@ -69,17 +68,6 @@ TEST_F(WorldMapScreen, BlockingTerrainTurnsTheHeroButRefusesTheStep) {
     h.seedDraws(1);
     press(vk::Left);
     EXPECT_EQ(Vars::posX, 99);
-}
-
-TEST_F(WorldMapScreen, EveryTerrainCodeFollowsTheWalkingRule) {
-    open();
-    for (int code = 0; code < 256; ++code) {
-        SCOPED_TRACE(code);
-        place(0, 100, 75);
-        setTerrain(101, 75, code);
-        walk(vk::Right);
-        EXPECT_EQ(Vars::posX, world::isBlocking(code) ? 100 : 101);
-    }
 }
 
 TEST_F(WorldMapScreen, KeysWaitForTheStepTimer) {
