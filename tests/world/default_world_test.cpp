@@ -24,7 +24,7 @@ struct Place {
 constexpr Place kStart{0, 162, 14};
 constexpr std::array<Place, 3> kNamedPlaces{{{0, 162, 14}, {0, 152, 130}, {4, 5, 18}}};
 
-class WorldDefault : public harness::HarnessTest {
+class DefaultWorld : public harness::HarnessTest {
 protected:
     void SetUp() override {
         h.linkAssets();
@@ -65,14 +65,14 @@ protected:
     std::set<const world::LevelChange*> usedChanges_;
 };
 
-TEST_F(WorldDefault, NamedPlacesStandOnWalkableGround) {
+TEST_F(DefaultWorld, NamedPlacesStandOnWalkableGround) {
     for (const Place& p : kNamedPlaces) {
         EXPECT_FALSE(world::isBlocking(terrain(p))) << p.map << ": " << p.x << "," << p.y;
         EXPECT_TRUE(reached(p)) << p.map << ": " << p.x << "," << p.y;
     }
 }
 
-TEST_F(WorldDefault, EveryLevelChangeLiesOnItsTileAndIsReached) {
+TEST_F(DefaultWorld, EveryLevelChangeLiesOnItsTileAndIsReached) {
     for (const world::LevelChange& c : world::kLevelChanges) {
         SCOPED_TRACE(std::to_string(c.map) + ": " + std::to_string(c.x) + "," + std::to_string(c.y));
         EXPECT_EQ(terrain({c.map, c.x, c.y}), c.tile);
@@ -82,7 +82,7 @@ TEST_F(WorldDefault, EveryLevelChangeLiesOnItsTileAndIsReached) {
     }
 }
 
-TEST_F(WorldDefault, EveryMapIsReachedOnFoot) {
+TEST_F(DefaultWorld, EveryMapIsReachedOnFoot) {
     for (int m = 0; m < world::kMapCount; ++m) {
         bool any = false;
         for (int x = 0; x < 200 && !any; ++x)
@@ -91,7 +91,7 @@ TEST_F(WorldDefault, EveryMapIsReachedOnFoot) {
     }
 }
 
-TEST_F(WorldDefault, ChestsOfEveryCodeLieWhereTheHeroCanReachThem) {
+TEST_F(DefaultWorld, ChestsOfEveryCodeLieWhereTheHeroCanReachThem) {
     std::set<int> codes;
     std::array<int, world::kMapCount> best{};
     for (int m = 0; m < world::kMapCount; ++m)

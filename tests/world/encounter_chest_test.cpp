@@ -10,7 +10,7 @@ namespace {
 
 namespace vk = platform::vk;
 
-class WorldEncounters : public MapScreenTest {
+class Encounters : public MapScreenTest {
 protected:
     // Puts the hero in a zone with a random-battle group, facing a cell of the same zone.
     int enterBattleZone() {
@@ -25,7 +25,7 @@ protected:
     }
 };
 
-TEST_F(WorldEncounters, CounterRisesWithChanceOneHalfWhereBattlesCanHappen) {
+TEST_F(Encounters, CounterRisesWithChanceOneHalfWhereBattlesCanHappen) {
     struct Case {
         const char* what;
         bool groupZone;
@@ -60,7 +60,7 @@ TEST_F(WorldEncounters, CounterRisesWithChanceOneHalfWhereBattlesCanHappen) {
     }
 }
 
-TEST_F(WorldEncounters, TwentyFifthCountStartsTheZonesBattle) {
+TEST_F(Encounters, TwentyFifthCountStartsTheZonesBattle) {
     const int group = enterBattleZone();
     Vars::encounterSteps = 24;
     h.scriptDraws({{1, 2, 1}});
@@ -74,7 +74,7 @@ TEST_F(WorldEncounters, TwentyFifthCountStartsTheZonesBattle) {
     EXPECT_TRUE(statusShown());  // the redraw after the battle brings the line back
 }
 
-TEST_F(WorldEncounters, ABattleThatFellsThePartyEndsTheStep) {
+TEST_F(Encounters, ABattleThatFellsThePartyEndsTheStep) {
     for (bool hero : {true, false}) {
         SCOPED_TRACE(hero);
         enterBattleZone();
@@ -93,7 +93,7 @@ TEST_F(WorldEncounters, ABattleThatFellsThePartyEndsTheStep) {
     }
 }
 
-class WorldChests : public MapScreenTest {
+class Chests : public MapScreenTest {
 protected:
     void SetUp() override {
         MapScreenTest::SetUp();
@@ -109,7 +109,7 @@ protected:
     }
 };
 
-TEST_F(WorldChests, MoneyChestsGiveRubiesUpTo9999) {
+TEST_F(Chests, MoneyChestsGiveRubiesUpTo9999) {
     struct Case {
         int code, lo, hi, value;
         double before, after;
@@ -130,7 +130,7 @@ TEST_F(WorldChests, MoneyChestsGiveRubiesUpTo9999) {
     }
 }
 
-TEST_F(WorldChests, ItemChestsGiveOneItemUpTo99) {
+TEST_F(Chests, ItemChestsGiveOneItemUpTo99) {
     struct Case {
         int code, item;
         const char* text;
@@ -156,7 +156,7 @@ TEST_F(WorldChests, ItemChestsGiveOneItemUpTo99) {
     }
 }
 
-TEST_F(WorldChests, MonsterChestFightsGroupTenAndRestoresTheZonesGroup) {
+TEST_F(Chests, MonsterChestFightsGroupTenAndRestoresTheZonesGroup) {
     const int zoneGroup = Vars::encounterGroup;
     h.scriptDraws({});
     openChestAhead(world::kMonsterChest);
@@ -167,14 +167,14 @@ TEST_F(WorldChests, MonsterChestFightsGroupTenAndRestoresTheZonesGroup) {
     EXPECT_EQ(scriptRuns.size(), 1u);
 }
 
-TEST_F(WorldChests, ALostChestFightEndsTheStep) {
+TEST_F(Chests, ALostChestFightEndsTheStep) {
     duringBattle = [] { Vars::heroHP = 0; };
     openChestAhead(world::kMonsterChest);
     EXPECT_EQ(battleGroups.size(), 1u);
     EXPECT_TRUE(scriptRuns.empty());
 }
 
-TEST_F(WorldChests, EmptyChestsAndUnknownObjectsGiveNothing) {
+TEST_F(Chests, EmptyChestsAndUnknownObjectsGiveNothing) {
     for (int code : {10, 11, 255}) {
         SCOPED_TRACE(code);
         h.scriptDraws({});

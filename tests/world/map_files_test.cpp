@@ -38,7 +38,7 @@ std::string lines(std::size_t n, const std::string& first = "1") {
     return text;
 }
 
-class WorldMapFiles : public harness::HarnessTest {
+class MapFilesTest : public harness::HarnessTest {
 protected:
     std::string path(int map) const { return world::mapFilePath(map); }
     void writeAllGood() {
@@ -47,7 +47,7 @@ protected:
     }
 };
 
-TEST_F(WorldMapFiles, FileOrderIsXThenYThenLayer) {
+TEST_F(MapFilesTest, FileOrderIsXThenYThenLayer) {
     Slice s{};
     s[world::sliceIndex(0, 0, 0)] = 11;
     s[world::sliceIndex(0, 0, 1)] = 12;
@@ -65,7 +65,7 @@ TEST_F(WorldMapFiles, FileOrderIsXThenYThenLayer) {
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 60000);
 }
 
-TEST_F(WorldMapFiles, RoundTripAndWholeWorld) {
+TEST_F(MapFilesTest, RoundTripAndWholeWorld) {
     writeAllGood();
     Slice back{};
     world::readMapFile(path(2), back);
@@ -80,7 +80,7 @@ TEST_F(WorldMapFiles, RoundTripAndWholeWorld) {
     EXPECT_EQ(Vars::cell(5, 6, 1, 4), (*patterned(4))[world::sliceIndex(5, 6, 1)]);
 }
 
-TEST_F(WorldMapFiles, AcceptsLineFeedsBlanksAndTrailingLineEnds) {
+TEST_F(MapFilesTest, AcceptsLineFeedsBlanksAndTrailingLineEnds) {
     std::string text;
     for (std::size_t i = 0; i < world::kMapValues; ++i) text += i == 0 ? " 7 \n" : "3\n";
     writeText(path(0), text + "\r\n\n");
@@ -90,7 +90,7 @@ TEST_F(WorldMapFiles, AcceptsLineFeedsBlanksAndTrailingLineEnds) {
     EXPECT_EQ(s[world::sliceIndex(199, 149, 1)], 3);
 }
 
-TEST_F(WorldMapFiles, DamagedFilesChangeNothing) {
+TEST_F(MapFilesTest, DamagedFilesChangeNothing) {
     struct Case {
         const char* what;
         std::string text;  // empty name: no file at all
@@ -129,7 +129,7 @@ TEST_F(WorldMapFiles, DamagedFilesChangeNothing) {
     }
 }
 
-TEST_F(WorldMapFiles, OneDamagedFileLeavesTheWholeWorldAsItWas) {
+TEST_F(MapFilesTest, OneDamagedFileLeavesTheWholeWorldAsItWas) {
     writeAllGood();
     writeText(path(6), lines(59999));
     Vars::mapData.fill(42);

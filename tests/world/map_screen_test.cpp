@@ -10,13 +10,13 @@ namespace {
 
 namespace vk = platform::vk;
 
-using WorldMapScreen = MapScreenTest;
+using MapScreen = MapScreenTest;
 
 bool stepTimerRunning() {
     return static_cast<platform::Timer&>(harness::Harness::control("frmMap", "tmrMove")).enabled();
 }
 
-TEST_F(WorldMapScreen, NewGameWakesAtItsPlace) {
+TEST_F(MapScreen, NewGameWakesAtItsPlace) {
     struct Case {
         int stage, wantStage, wantX, wantY;
     };
@@ -32,7 +32,7 @@ TEST_F(WorldMapScreen, NewGameWakesAtItsPlace) {
     }
 }
 
-TEST_F(WorldMapScreen, WrapsAtAllFourEdges) {
+TEST_F(MapScreen, WrapsAtAllFourEdges) {
     struct Case {
         int x, y, key, wantX, wantY, wantFacing;
     };
@@ -52,7 +52,7 @@ TEST_F(WorldMapScreen, WrapsAtAllFourEdges) {
     }
 }
 
-TEST_F(WorldMapScreen, BlockingTerrainTurnsTheHeroButRefusesTheStep) {
+TEST_F(MapScreen, BlockingTerrainTurnsTheHeroButRefusesTheStep) {
     open();
     setTerrain(101, 75, blockingCode());
     h.scriptDraws({});
@@ -70,7 +70,7 @@ TEST_F(WorldMapScreen, BlockingTerrainTurnsTheHeroButRefusesTheStep) {
     EXPECT_EQ(Vars::posX, 99);
 }
 
-TEST_F(WorldMapScreen, KeysWaitForTheStepTimer) {
+TEST_F(MapScreen, KeysWaitForTheStepTimer) {
     open();
     walk(vk::Right);
     ASSERT_EQ(Vars::posX, 101);
@@ -85,7 +85,7 @@ TEST_F(WorldMapScreen, KeysWaitForTheStepTimer) {
     EXPECT_EQ(Vars::posY, 76);
 }
 
-TEST_F(WorldMapScreen, MovesOnlyWithTheConfiguredKeys) {
+TEST_F(MapScreen, MovesOnlyWithTheConfiguredKeys) {
     Vars::keyRight = 'D';
     open();
     walk(vk::Right);
@@ -96,7 +96,7 @@ TEST_F(WorldMapScreen, MovesOnlyWithTheConfiguredKeys) {
     EXPECT_EQ(Vars::posX, 101);
 }
 
-TEST_F(WorldMapScreen, AStepPlaysAFootstepRunsTheScriptAndRedraws) {
+TEST_F(MapScreen, AStepPlaysAFootstepRunsTheScriptAndRedraws) {
     open();
     h.audio.clear();
     map().lblPot[0].Visible = false;
@@ -108,7 +108,7 @@ TEST_F(WorldMapScreen, AStepPlaysAFootstepRunsTheScriptAndRedraws) {
     EXPECT_TRUE(statusShown());
 }
 
-TEST_F(WorldMapScreen, PartyFallingInTheScriptClosesTheScreen) {
+TEST_F(MapScreen, PartyFallingInTheScriptClosesTheScreen) {
     for (bool hero : {true, false}) {
         open();
         map().areaScripts[0] = [hero] { (hero ? Vars::heroHP : Vars::allyHP) = 0; };
@@ -118,7 +118,7 @@ TEST_F(WorldMapScreen, PartyFallingInTheScriptClosesTheScreen) {
     }
 }
 
-TEST_F(WorldMapScreen, StatusLineNamesThePartyAndShowsTheAllysFace) {
+TEST_F(MapScreen, StatusLineNamesThePartyAndShowsTheAllysFace) {
     Vars::heroHP = 7;
     Vars::heroMP = 3;
     Vars::allyHP = 12;
@@ -132,7 +132,7 @@ TEST_F(WorldMapScreen, StatusLineNamesThePartyAndShowsTheAllysFace) {
     EXPECT_FALSE(map().add[0].Visible);
 }
 
-TEST_F(WorldMapScreen, OutdoorViewIsWholeAndWraps) {
+TEST_F(MapScreen, OutdoorViewIsWholeAndWraps) {
     place(0, 3, 2);
     const int marked = quietCode();
     Vars::cell(193, 145, 0, 0) = std::uint8_t(marked);  // view cell (0, 0)
@@ -143,7 +143,7 @@ TEST_F(WorldMapScreen, OutdoorViewIsWholeAndWraps) {
     EXPECT_EQ(viewPixel(36 + 2, 2), terrainColour(walkableCode()));
 }
 
-TEST_F(WorldMapScreen, UndergroundOnlySevenBySevenCellsAreLit) {
+TEST_F(MapScreen, UndergroundOnlySevenBySevenCellsAreLit) {
     for (int m : {1, 2, 3, 5, 6}) {
         SCOPED_TRACE(m);
         place(m, 50, 50);
@@ -160,7 +160,7 @@ TEST_F(WorldMapScreen, UndergroundOnlySevenBySevenCellsAreLit) {
     }
 }
 
-TEST_F(WorldMapScreen, HeroAndChestsAreDrawnThroughTheirMasks) {
+TEST_F(MapScreen, HeroAndChestsAreDrawnThroughTheirMasks) {
     struct Case {
         int key, facing, sprite;
     };
@@ -181,7 +181,7 @@ TEST_F(WorldMapScreen, HeroAndChestsAreDrawnThroughTheirMasks) {
     EXPECT_EQ(viewPixel(11 * 36 + 30, 8 * 36 + 2), spriteColour(81));
 }
 
-TEST_F(WorldMapScreen, TerrainWithoutAPictureShowsAsDarkness) {
+TEST_F(MapScreen, TerrainWithoutAPictureShowsAsDarkness) {
     Vars::cell(101, 75, 0, 0) = 200;
     open();
     EXPECT_EQ(viewPixel(11 * 36 + 2, 7 * 36 + 2), terrainColour(79));

@@ -12,7 +12,7 @@ namespace {
 
 namespace vk = platform::vk;
 
-class WorldTalkBox : public MapScreenTest {
+class TalkBox : public MapScreenTest {
 protected:
     void SetUp() override {
         MapScreenTest::SetUp();
@@ -23,7 +23,7 @@ protected:
     }
 };
 
-TEST_F(WorldTalkBox, ShowsTheLineWithFaceAndSpeaker) {
+TEST_F(TalkBox, ShowsTheLineWithFaceAndSpeaker) {
     EXPECT_FALSE(map().talkShown());
     map().showText("The well is dry.", 27, "Tina", 0);
     EXPECT_TRUE(map().talkShown());
@@ -37,7 +37,7 @@ TEST_F(WorldTalkBox, ShowsTheLineWithFaceAndSpeaker) {
     EXPECT_FALSE(map().talkShown());
 }
 
-TEST_F(WorldTalkBox, OnlyTheSelectKeyAndF12WorkWhileItIsUp) {
+TEST_F(TalkBox, OnlyTheSelectKeyAndF12WorkWhileItIsUp) {
     map().showText("Hello.", 54, "Nina", 0);
     h.advance(1000);
     for (int key : {vk::Left, vk::Right, vk::Up, vk::Down, vk::Escape, vk::Space, vk::F5, vk::F7,
@@ -58,7 +58,7 @@ TEST_F(WorldTalkBox, OnlyTheSelectKeyAndF12WorkWhileItIsUp) {
     EXPECT_EQ(Vars::posX, 101);
 }
 
-TEST_F(WorldTalkBox, ChainedLinesRunTheAreaScriptAgainOnOK) {
+TEST_F(TalkBox, ChainedLinesRunTheAreaScriptAgainOnOK) {
     struct Case {
         int mode;
         bool byKey;
@@ -74,7 +74,7 @@ TEST_F(WorldTalkBox, ChainedLinesRunTheAreaScriptAgainOnOK) {
     }
 }
 
-TEST_F(WorldTalkBox, AChainedScriptMayShowTheNextLine) {
+TEST_F(TalkBox, AChainedScriptMayShowTheNextLine) {
     int line = 0;
     map().areaScripts[0] = [&] {
         ++line;
@@ -89,7 +89,7 @@ TEST_F(WorldTalkBox, AChainedScriptMayShowTheNextLine) {
     EXPECT_FALSE(map().talkShown());
 }
 
-class WorldCheatPrompt : public MapScreenTest {
+class CheatPrompt : public MapScreenTest {
 protected:
     void type(const std::string& word) {
         h.answerInput(word);
@@ -98,7 +98,7 @@ protected:
     }
 };
 
-TEST_F(WorldCheatPrompt, BattleWordFightsTheZonesGroupOnlyWhereThereIsOne) {
+TEST_F(CheatPrompt, BattleWordFightsTheZonesGroupOnlyWhereThereIsOne) {
     for (bool withGroup : {true, false}) {
         SCOPED_TRACE(withGroup);
         auto c = findZoneCell([&](const world::Zone& z) { return (z.group != 0) == withGroup; });
@@ -115,7 +115,7 @@ TEST_F(WorldCheatPrompt, BattleWordFightsTheZonesGroupOnlyWhereThereIsOne) {
     }
 }
 
-TEST_F(WorldCheatPrompt, OtherWordsDoNothing) {
+TEST_F(CheatPrompt, OtherWordsDoNothing) {
     open();
     for (const char* word : {"", "LetsFight", "letsfight ", "reloadmap", "fight"}) {
         type(word);
@@ -124,7 +124,7 @@ TEST_F(WorldCheatPrompt, OtherWordsDoNothing) {
     }
 }
 
-TEST_F(WorldCheatPrompt, ReloadWordReadsTheSevenMapFilesAgain) {
+TEST_F(CheatPrompt, ReloadWordReadsTheSevenMapFilesAgain) {
     for (int m = 0; m < 7; ++m) world::writeMapFile(world::mapFilePath(m), world::mapSlice(m));
     open();
     const std::uint8_t before = Vars::cell(101, 75, 0, 0);
@@ -137,7 +137,7 @@ TEST_F(WorldCheatPrompt, ReloadWordReadsTheSevenMapFilesAgain) {
     EXPECT_EQ(viewPixel(11 * 36 + 2, 7 * 36 + 2), terrainColour(before));
 }
 
-TEST_F(WorldCheatPrompt, AFailedReloadSaysWhichFileAndKeepsTheWorld) {
+TEST_F(CheatPrompt, AFailedReloadSaysWhichFileAndKeepsTheWorld) {
     for (int m = 0; m < 6; ++m) world::writeMapFile(world::mapFilePath(m), world::mapSlice(m));
     open();
     Vars::cell(5, 5, 1, 6) = 4;

@@ -13,16 +13,16 @@ namespace {
 
 namespace vk = platform::vk;
 
-using WorldZones = MapScreenTest;
-using WorldLevelChanges = MapScreenTest;
+using Zones = MapScreenTest;
+using LevelChanges = MapScreenTest;
 
-TEST_F(WorldZones, EveryCellOfEveryMapLiesInAZone) {
+TEST_F(Zones, EveryCellOfEveryMapLiesInAZone) {
     for (int m = 0; m < 7; ++m)
         for (int x = 0; x < 200; ++x)
             for (int y = 0; y < 150; ++y) ASSERT_NE(world::zoneAt(m, x, y), nullptr) << m << " " << x << " " << y;
 }
 
-TEST_F(WorldZones, EnteringAZoneSetsItsGroupAndMusic) {
+TEST_F(Zones, EnteringAZoneSetsItsGroupAndMusic) {
     // Two neighbouring cells of one map in zones with different music.
     std::optional<Cell> from;
     for (int m = 0; m < 7 && !from; ++m)
@@ -45,7 +45,7 @@ TEST_F(WorldZones, EnteringAZoneSetsItsGroupAndMusic) {
               (std::vector<std::string>{"close", "open:music/" + std::to_string(there.track) + ".mid", "play"}));
 }
 
-TEST_F(WorldLevelChanges, EachTileTakesThePartyToItsPlace) {
+TEST_F(LevelChanges, EachTileTakesThePartyToItsPlace) {
     for (const world::LevelChange& c : world::kLevelChanges) {
         SCOPED_TRACE(std::to_string(c.map) + ": " + std::to_string(c.x) + "," + std::to_string(c.y));
         place(c.map, world::wrapX(c.x - 1), c.y);
@@ -60,7 +60,7 @@ TEST_F(WorldLevelChanges, EachTileTakesThePartyToItsPlace) {
     }
 }
 
-TEST_F(WorldLevelChanges, WithoutItsTileThePlaceIsPlainGround) {
+TEST_F(LevelChanges, WithoutItsTileThePlaceIsPlainGround) {
     const world::LevelChange& c = world::kLevelChanges.front();
     place(c.map, world::wrapX(c.x - 1), c.y);
     setTerrain(c.x, c.y, walkableCode() == c.tile ? quietCode() : walkableCode());
@@ -70,7 +70,7 @@ TEST_F(WorldLevelChanges, WithoutItsTileThePlaceIsPlainGround) {
     EXPECT_EQ(Vars::posX, c.x);
 }
 
-TEST_F(WorldLevelChanges, EveryMapIsLinkedBothWays) {
+TEST_F(LevelChanges, EveryMapIsLinkedBothWays) {
     std::set<std::pair<int, int>> links;
     for (const world::LevelChange& c : world::kLevelChanges) {
         EXPECT_NE(c.map, c.toMap);
