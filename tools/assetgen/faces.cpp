@@ -67,8 +67,11 @@ void bust(Image& img, const Person& p, const Grid& g) {
 
 void hairBack(Image& img, const Person& p, const Grid& g) {
     const Style hair = styled(greyed(p));
-    if (p.hairStyle == Hair::long_) paint(img, polygon({g(17, 22), g(55, 22), g(59, 62), g(13, 62)}), hair);
-    if (p.hairStyle == Hair::ponytail) paint(img, tube(g(50, 16), g(59, 50), g(5), g(3)), hair);
+    if (p.hairStyle == Hair::long_) paint(img, polygon({g(17, 22), g(55, 22), g(60, 50), g(57, 64), g(15, 64), g(12, 50)}), hair);
+    if (p.hairStyle == Hair::ponytail) {
+        paint(img, tube(g(48, 14), g(57, 28), g(5.5), g(4.5)), hair);
+        paint(img, tube(g(57, 28), g(55, 50), g(4.5), g(2)), hair);
+    }
     if (p.hairStyle == Hair::curly)
         for (int i = 0; i < 8; ++i) paint(img, circle(g(i % 2 ? 54 : 18, 0).x, g(0, 26 + i / 2 * 6).y, g(5)), hair);
     if (p.has(kHood)) paint(img, ell(g, 36, 32, 23, 26), styled(p.cloak));
@@ -148,7 +151,7 @@ void hairFront(Image& img, const Person& p, const Grid& g) {
     switch (p.hairStyle) {
         case Hair::bald:
             if (p.age == 2)
-                for (double x : {20.5, 51.5}) paint(img, ell(g, x, 27, 3, 6), hair);
+                for (double x : {21.5, 50.5}) paint(img, ell(g, x, 26, 2, 4.5), hair);
             glow(img, g(30, 0).x, g(0, 17).y, g(4), rgb(0xffffff, 120));
             break;
         case Hair::spiky: {
@@ -174,14 +177,21 @@ void hairFront(Image& img, const Person& p, const Grid& g) {
             paint(img, cap, hair);
             break;
         case Hair::bob:
-            paint(img, polygon({g(19, 22), g(27, 22), g(25, 46), g(18, 46)}), hair);
-            paint(img, polygon({g(53, 22), g(45, 22), g(47, 46), g(54, 46)}), hair);
+            for (int side : {-1, 1}) {
+                auto m = [&](double x, double y) { return g(36 + side * (36 - x), y); };
+                paint(img, polygon({m(18.5, 22), m(27, 22), m(27.5, 36), m(25.5, 45), m(19, 44.5), m(17.5, 34)}), hair);
+            }
             paint(img, cap, hair);
             fringe();
             break;
         case Hair::long_:
-            paint(img, polygon({g(19, 20), g(26, 20), g(24, 60), g(16, 60)}), hair);
-            paint(img, polygon({g(53, 20), g(46, 20), g(48, 60), g(56, 60)}), hair);
+            // Locks fall past the shoulders, narrowing in a slight wave.
+            for (int side : {-1, 1}) {
+                auto m = [&](double x, double y) { return g(36 + side * (36 - x), y); };
+                paint(img, polygon({m(18, 20), m(26.5, 20), m(26, 33), m(23.5, 45), m(22.5, 56), m(18.5, 62), m(15.5, 52), m(16.5, 42),
+                                    m(15.5, 31)}),
+                      hair);
+            }
             paint(img, cap, hair);
             fringe();
             break;
@@ -190,9 +200,7 @@ void hairFront(Image& img, const Person& p, const Grid& g) {
             fringe();
             break;
         case Hair::cropped:
-            paint(img, cap, hair);
-            paint(img, polygon({g(20, 22), g(23, 22), g(22.5, 30), g(20.5, 30)}), hair);
-            paint(img, polygon({g(52, 22), g(49, 22), g(49.5, 30), g(51.5, 30)}), hair);
+            paint(img, intersect(ell(g, 36, 28, 17.2, 16.5), rect(0, 0, img.width(), g(0, 26).y)), hair);
             break;
     }
 }

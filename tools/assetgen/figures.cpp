@@ -230,48 +230,75 @@ Image drawWalker(const Person& p, Facing facing, int frame) {
     const bool mirror = facing == Facing::left;
     if (mirror) facing = Facing::right;
     Image img(18, 18);
-    const Style main = styled(p.main), second = styled(p.second), skin = styled(p.skin);
-    const Style hair = styled(hairColour(p));
+    const Style main = styled(p.main), skin = styled(p.skin), hair = styled(hairColour(p));
+    const Style legs = styled(hexOf(scale(rgb(p.main), 0.55))), boots = styled(0x5a3a22);
+    const Style chest = styled(p.outfit == Outfit::armour ? p.second : p.main);
+    // Stride: 0 standing, +1 left foot forward, -1 right foot forward.
+    const int stride = frame == 0 ? 0 : frame == 1 ? 1 : -1;
     const bool side = facing == Facing::right;
-    const double stride = frame == 0 ? 0 : frame == 1 ? 1 : -1;
 
-    // Legs.
-    if (side) {
-        paint(img, tube({8.5 - stride * 1.5, 13.5}, {8.5 - stride * 2.2, 16.2}, 1.1, 1.0), second);
-        paint(img, tube({9.5 + stride * 1.5, 13.5}, {9.5 + stride * 2.2, 16.2}, 1.1, 1.0), second);
-    } else {
-        paint(img, tube({7.3, 13.5}, {7.3, 16.4 - (stride > 0 ? 0.8 : 0)}, 1.1, 1.0), second);
-        paint(img, tube({10.7, 13.5}, {10.7, 16.4 - (stride < 0 ? 0.8 : 0)}, 1.1, 1.0), second);
-    }
-    // Ponytail or long hair behind the body when seen from the back or side.
     if (facing == Facing::up && (p.hairStyle == Hair::ponytail || p.hairStyle == Hair::long_))
-        paint(img, tube({9, 7}, {9, 12}, 1.6, 1.0), hair);
-    // Body.
-    paint(img, polygon({{5.6, 9.4}, {12.4, 9.4}, {12.8, 14}, {5.2, 14}}), main);
-    if (p.outfit == Outfit::armour && facing == Facing::down) paint(img, rect(6.8, 10, 4.4, 2.8), second);
-    // Arms swing against the stride.
+        paint(img, tube({9, 6}, {9, 12.5}, 1.6, 1.0), hair);
+    // Legs and boots.
     if (side) {
-        paint(img, tube({9, 10.2}, {9 + stride * 1.6, 13}, 1.0, 0.9), main);
+        for (int leg : {-1, 1}) {
+            const double swing = leg * stride * 2.0;
+            const Pt hip{9 + leg * 0.4, 13}, foot{9 + swing, 16.2};
+            paint(img, tube(hip, foot, 1.1, 1.0), leg < 0 ? Style{legs.ramp, true, 1, -0.25, false} : legs);
+            paint(img, ellipse(foot.x + 0.8, 16.6, 1.6, 1.0), boots);
+        }
     } else {
-        const double up = facing == Facing::down ? stride : -stride;
-        paint(img, tube({5.2, 10}, {4.8, 12.8 - up * 0.6}, 1.0, 0.9), main);
-        paint(img, tube({12.8, 10}, {13.2, 12.8 + up * 0.6}, 1.0, 0.9), main);
+        for (int leg : {-1, 1}) {
+            const double lift = leg == stride ? 0.0 : stride == 0 ? 0.0 : 1.2;
+            const double x = 9 + leg * 1.7;
+            paint(img, tube({x, 13}, {x, 15.8 - lift}, 1.2, 1.1), legs);
+            paint(img, ellipse(x, 16.4 - lift, 1.4, 1.0), boots);
+        }
+    }
+    // Body, with the arms swinging against the legs.
+    const double bob = stride == 0 ? 0 : -0.4;
+    if (side) {
+        paint(img, rect(6.8, 9.2 + bob, 4.6, 4.4), main);
+        paint(img, rect(7.2, 9.6 + bob, 3.6, 2.6), chest);
+        paint(img, rect(6.8, 12 + bob, 4.6, 1.0), styled(0x5a3a22, false));
+        paint(img, tube({9, 10 + bob}, {9 + stride * 1.8, 12.8 + bob}, 1.0, 0.9), main);
+        paint(img, circle(9 + stride * 1.8, 13 + bob, 0.9), skin);
+    } else {
+        paint(img, rect(5.6, 9.2 + bob, 6.8, 4.4), main);
+        if (facing == Facing::down) paint(img, rect(6.6, 9.6 + bob, 4.8, 2.4), chest);
+        paint(img, rect(5.6, 12 + bob, 6.8, 1.0), styled(0x5a3a22, false));
+        for (int arm : {-1, 1}) {
+            const double swing = (facing == Facing::down ? 1 : -1) * arm * stride * 0.8;
+            paint(img, tube({9 + arm * 4.0, 9.8 + bob}, {9 + arm * 4.3, 12.4 + bob - swing}, 1.0, 0.9), main);
+            paint(img, circle(9 + arm * 4.3, 12.8 + bob - swing, 0.9), skin);
+        }
+        if (facing == Facing::up && p.weapon == Weapon::sword) line(img, {6, 9 + bob}, {11.5, 13 + bob}, rgb(0x6a4426));
     }
     // Head.
-    paint(img, ellipse(9, 5.6, 4.6, 4.4), facing == Facing::up ? hair : skin);
-    if (facing == Facing::down) {
-        paint(img, intersect(ellipse(9, 4.8, 4.7, 4.0), rect(0, 0, 18, 5.2)), hair);
-        img.set(7, 6, rgb(p.eyes));
-        img.set(10, 6, rgb(p.eyes));
-    } else if (facing == Facing::right) {
-        paint(img, subtract(intersect(ellipse(9, 5, 4.7, 4.3), rect(0, 0, 18, 5.4)), rect(11.5, 4.2, 3, 3)), hair);
-        paint(img, ellipse(6.2, 6, 2.2, 2.8), hair);
-        img.set(11, 6, rgb(p.eyes));
-        if (p.hairStyle == Hair::ponytail) paint(img, tube({5, 4.5}, {3.2, 8.5}, 1.4, 0.9), hair);
-    } else {
-        line(img, {7, 8.6}, {11, 8.6}, ramp(hairColour(p)).tone[1]);
+    const double hy = 5.4 + bob;
+    switch (facing) {
+        case Facing::down:
+            paint(img, ellipse(9, hy, 4.1, 4.0), skin);
+            paint(img, polygon({{4.7, hy}, {5.2, hy - 3}, {9, hy - 4.6}, {12.8, hy - 3}, {13.3, hy}, {12.6, hy + 2.4}, {11.8, hy - 1},
+                                {9.8, hy - 1.6}, {9, hy - 0.8}, {8.2, hy - 1.6}, {6.2, hy - 1}, {5.4, hy + 2.4}}),
+                  hair);
+            img.set(7, static_cast<int>(hy + 1), rgb(p.eyes));
+            img.set(11, static_cast<int>(hy + 1), rgb(p.eyes));
+            break;
+        case Facing::up:
+            paint(img, ellipse(9, hy, 4.2, 4.1), hair);
+            line(img, {6.5, hy + 2.5}, {11.5, hy + 2.5}, ramp(hairColour(p)).tone[1]);
+            break;
+        default:
+            paint(img, ellipse(9.2, hy, 3.9, 4.0), skin);
+            paint(img, polygon({{5.2, hy + 1}, {5.6, hy - 2.6}, {8.6, hy - 4.6}, {12.4, hy - 3.4}, {13.2, hy - 1.4}, {10.6, hy - 1.2},
+                                {9.4, hy + 0.6}, {8.2, hy + 2.8}, {5.8, hy + 3}}),
+                  hair);
+            if (p.hairStyle == Hair::ponytail) paint(img, tube({5.6, hy - 0.5}, {3.8, hy + 4.2}, 1.4, 0.8), hair);
+            img.set(11, static_cast<int>(hy + 1), rgb(p.eyes));
+            break;
     }
-    if (p.has(kHeadband)) line(img, {5, 3.5}, {13, 3.5}, rgb(p.trim));
+    if (p.has(kHeadband)) line(img, {5, hy - 2.2}, {13, hy - 2.2}, rgb(p.trim));
     return mirror ? mirrored(img) : img;
 }
 

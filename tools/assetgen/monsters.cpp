@@ -410,8 +410,8 @@ void stinger(Image& img) {
 
 void bat(Image& img) {
     const double W = img.width(), H = img.height();
-    batWing(img, {W * 0.44, H * 0.38}, {W * 0.02, H * 0.08}, H * 0.32, 0x5a3a5a, 0x3a2a3a);
-    batWing(img, {W * 0.56, H * 0.38}, {W * 0.98, H * 0.08}, H * 0.32, 0x5a3a5a, 0x3a2a3a);
+    batWing(img, {W * 0.44, H * 0.38}, {W * 0.05, H * 0.1}, H * 0.32, 0x5a3a5a, 0x3a2a3a);
+    batWing(img, {W * 0.56, H * 0.38}, {W * 0.95, H * 0.1}, H * 0.32, 0x5a3a5a, 0x3a2a3a);
     paint(img, ellipse(W * 0.5, H * 0.55, W * 0.1, H * 0.26), styled(0x4a3a4a));
     for (int s : {-1, 1}) paint(img, polygon({{W * (0.5 + s * 0.03), H * 0.3}, {W * (0.5 + s * 0.1), H * 0.06}, {W * (0.5 + s * 0.09), H * 0.34}}), styled(0x4a3a4a));
     eyes(img, {W * 0.46, H * 0.4}, {W * 0.54, H * 0.4}, W * 0.016, 0xff3030);
@@ -606,8 +606,8 @@ void blackDragon(Image& img) { dragon(img, 0x2a2632, 0x8a2a3a, 0x4a1a2a, 0xd0c8c
 
 void demonFigure(Image& img, std::uint32_t skin, std::uint32_t wing, std::uint32_t hornColour, bool crown) {
     const double W = img.width(), H = img.height();
-    batWing(img, {W * 0.42, H * 0.3}, {W * 0.0, H * 0.02}, H * 0.28, wing, skin);
-    batWing(img, {W * 0.58, H * 0.3}, {W * 1.0, H * 0.02}, H * 0.28, wing, skin);
+    batWing(img, {W * 0.42, H * 0.3}, {W * 0.03, H * 0.05}, H * 0.28, wing, skin);
+    batWing(img, {W * 0.58, H * 0.3}, {W * 0.97, H * 0.05}, H * 0.28, wing, skin);
     tail(img, {W * 0.55, H * 0.7}, {W * 0.85, H * 0.9}, {W * 0.95, H * 0.72}, W * 0.03, W * 0.01, skin);
     const Style body = styled(skin);
     for (int s : {-1, 1}) {

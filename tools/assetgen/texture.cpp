@@ -67,7 +67,10 @@ void stoneFill(Image& img, const Ramp& r, int cell, double gap, std::uint32_t se
 
 void brickFill(Image& img, const Ramp& r, int bw, int bh, Rgba mortar, std::uint32_t seed) {
     Rng rng(seed);
-    const int rows = img.height() / bh, cols = img.width() / bw;
+    // Pictures that are not a whole number of bricks end in a part brick.
+    const int rows = (img.height() + bh - 1) / bh, cols = (img.width() + bw - 1) / bw;
+    // The grain repeats with the picture, so the bricks tile.
+    const int cell = img.width() % 3 == 0 ? 3 : 4, period = img.width() / cell;
     std::vector<double> shade(static_cast<std::size_t>(rows * cols));
     for (double& s : shade) s = rng.range(-0.15, 0.15);
     for (int y = 0; y < img.height(); ++y)
@@ -83,7 +86,7 @@ void brickFill(Image& img, const Ramp& r, int bw, int bh, Rgba mortar, std::uint
             double v = 0.55 + shade[static_cast<std::size_t>(row * cols + col)];
             if (iy == 0 || ix == 0) v += 0.3;
             if (iy == bh - 2 || ix == bw - 2) v -= 0.3;
-            v += (valueNoise(x, y, 3, 0, static_cast<std::uint32_t>(seed)) - 0.5) * 0.3;
+            v += (valueNoise(x, y, cell, period, static_cast<std::uint32_t>(seed)) - 0.5) * 0.3;
             img.set(x, y, toneFor(r, v, x, y, 0.1));
         }
 }

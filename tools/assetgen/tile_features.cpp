@@ -120,16 +120,17 @@ void paintFeature(Image& t, Feature f, std::uint32_t seed) {
             break;
         }
         case Feature::cliff: {
-            const Ramp r = ramp(0x8a6e52);
-            for (int y = 3; y < 33; ++y)
-                for (int x = 0; x < kT; ++x) {
-                    const int band = (y - 3) / 6;
-                    const double n = valueNoise(x, y, 6, 6, seed + band);
-                    double v = 0.75 - ((y - 3) % 6) / 7.0 + (n - 0.5) * 0.5;
-                    if ((y - 3) % 6 == 5) v = 0.0;
-                    t.set(x, y, toneFor(r, v, x, y, 0.1));
-                }
-            for (int x = 0; x < kT; ++x) t.set(x, 2, r.outline());
+            // A face of broken rock between a grassy lip and the ground below.
+            Image rock(kT, kT);
+            stoneFill(rock, ramp(0x8c8074), 12, 1.0, seed, rgb(0x3a322c));
+            for (int y = 3; y < 32; ++y)
+                for (int x = 0; x < kT; ++x) t.set(x, y, y > 28 ? scale(rock.get(x, y), 0.8) : rock.get(x, y));
+            const Ramp lip = ramp(0x5aa53c);
+            for (int x = 0; x < kT; ++x) {
+                t.set(x, 2, lip.tone[3]);
+                t.set(x, 3, lip.tone[1]);
+                t.set(x, 32, rgb(0x3a322c));
+            }
             break;
         }
         case Feature::bridge: {
@@ -161,11 +162,11 @@ void paintFeature(Image& t, Feature f, std::uint32_t seed) {
                 t.set(x, 0, beam.tone[1]);
                 t.set(x, 1, beam.tone[2]);
                 t.set(x, 34, beam.tone[2]);
-                t.set(x, 35, beam.tone[0]);
+                t.set(x, 35, beam.tone[1]);
             }
             for (int y = 0; y < kT; ++y) {
                 t.set(0, y, beam.tone[2]);
-                t.set(1, y, beam.tone[1]);
+                t.set(kT - 1, y, beam.tone[1]);
             }
             paint(t, rect(10, 8, 16, 16), styled(0x6a4426));
             paint(t, rect(12, 10, 12, 12), styled(0x3c6aa0));
@@ -236,7 +237,7 @@ void paintFeature(Image& t, Feature f, std::uint32_t seed) {
             const Ramp r = ramp(0x9a9aa4);
             for (int x = 0; x < kT; ++x)
                 for (int y = 0; y < 10; ++y)
-                    if (x % 12 >= 6) t.set(x, y, y == 9 ? r.outline() : rgb(0x2a3040));
+                    if ((x + 3) % 12 >= 6) t.set(x, y, y == 9 ? r.outline() : rgb(0x2a3040));
             for (int x = 0; x < kT; ++x) t.set(x, 10, r.light());
             break;
         }
@@ -399,15 +400,15 @@ void paintFeature(Image& t, Feature f, std::uint32_t seed) {
             paint(t, circle(18, 8, 5), s);
             paint(t, polygon({{13, 6}, {11, -1}, {15, 4}}), s);
             paint(t, polygon({{23, 6}, {25, -1}, {21, 4}}), s);
-            paint(t, polygon({{11, 14}, {2, 8}, {6, 20}}), s);
-            paint(t, polygon({{25, 14}, {34, 8}, {30, 20}}), s);
+            paint(t, polygon({{11, 14}, {4, 8}, {7, 20}}), s);
+            paint(t, polygon({{25, 14}, {32, 8}, {29, 20}}), s);
             t.set(16, 8, rgb(0xff3030));
             t.set(20, 8, rgb(0xff3030));
             break;
         }
         case Feature::sealedDoor:
-            paint(t, intersect(rect(7, 4, 22, 32), ellipse(18, 16, 11, 16)), styled(0x5a3a2a));
-            line(t, {18, 4}, {18, 35}, rgb(0x2a1a12));
+            paint(t, intersect(rect(7, 4, 22, 28), ellipse(18, 16, 11, 16)), styled(0x5a3a2a));
+            line(t, {18, 5}, {18, 31}, rgb(0x2a1a12));
             glow(t, 18, 19, 8, rgb(0x60c0ff, 200));
             paint(t, circle(18, 19, 3.5), styled(0x8ad8ff, false));
             break;
