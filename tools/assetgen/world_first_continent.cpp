@@ -17,7 +17,7 @@ SurfaceDesign firstContinent() {
     d.lakes = {{78, 64, 7, 5}, {146, 44, 5, 3}};
     d.swamps = {{44, 104, 12, 8}};
     d.rivers = {{{78, 68}, {79, 82}, {76, 96}, {82, 110}, {84, 124}, {86, 146}},
-                {{132, 68}, {144, 72}, {158, 80}, {172, 86}, {186, 92}, {199, 96}}};
+                {{132, 68}, {144, 66}, {156, 64}, {156, 50}, {150, 46}}};
     d.towns = {{{146, 8, 13, 9}, Side::east},     // the village where the hero wakes
                {{89, 92, 23, 15}, Side::north},   // the market town at the crossroads
                {{28, 58, 15, 15}, Side::east},    // the western town

@@ -16,11 +16,13 @@ void forBlob(const Blob& b, std::uint32_t seed, double ragged,
              const std::function<void(int x, int y, double depth)>& paint) {
     const int reachX = static_cast<int>(b.rx * (1 + ragged)) + 1;
     const int reachY = static_cast<int>(b.ry * (1 + ragged)) + 1;
+    // Small shapes get a finer edge, or they all come out as plain ellipses.
+    const double grain = std::clamp(std::min(b.rx, b.ry) * 0.8, 3.0, 9.0);
     for (int dy = -reachY; dy <= reachY; ++dy)
         for (int dx = -reachX; dx <= reachX; ++dx) {
             const int x = MapGrid::wrapX(b.x + dx), y = MapGrid::wrapY(b.y + dy);
             const double d = std::sqrt(double(dx * dx) / (b.rx * b.rx) + double(dy * dy) / (b.ry * b.ry));
-            const double edge = 1 + ragged * (2 * fractalNoise(x, y, 9, 0, 3, seed) - 1);
+            const double edge = 1 + ragged * (2 * fractalNoise(x, y, grain, 0, 3, seed) - 1);
             if (d < edge) paint(x, y, 1 - d / edge);
         }
 }

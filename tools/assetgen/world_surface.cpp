@@ -37,9 +37,9 @@ void paintGrassVariety(MapGrid& g, std::uint32_t seed) {
 void paintRegions(MapGrid& g, const SurfaceDesign& d) {
     const std::uint32_t s = d.seed;
     auto onLand = [&](const std::vector<Blob>& blobs, std::uint32_t salt,
-                      const std::function<int(int x, int y, double depth)>& code) {
+                      const std::function<int(int x, int y, double depth)>& code, double ragged = 0.35) {
         for (const Blob& b : blobs)
-            forBlob(b, s + salt, 0.35, [&](int x, int y, double depth) {
+            forBlob(b, s + salt, ragged, [&](int x, int y, double depth) {
                 if (!isWater(g.terrain(x, y))) g.setTerrain(x, y, code(x, y, depth));
             });
     };
@@ -64,11 +64,14 @@ void paintRegions(MapGrid& g, const SurfaceDesign& d) {
         }
         return patch(x, y, 4, s + 33) > 0.8 ? t::mushrooms : t::forestFloor;
     });
-    onLand(d.mountains, 34, [&](int x, int y, double depth) {
-        if (depth > 0.78) return t::snowPeak;
-        if (depth > 0.18) return patch(x, y, 7, s + 35) > 0.82 ? t::cliff : t::mountain;
-        return patch(x, y, 3, s + 36) > 0.78 ? t::boulder : t::stonyGrass;
-    });
+    onLand(
+        d.mountains, 34,
+        [&](int x, int y, double depth) {
+            if (depth > 0.8 && patch(x, y, 3, s + 37) > 0.4) return t::snowPeak;
+            if (depth > 0.18) return patch(x, y, 7, s + 35) > 0.82 ? t::cliff : t::mountain;
+            return patch(x, y, 3, s + 36) > 0.78 ? t::boulder : t::stonyGrass;
+        },
+        0.55);
 }
 
 void paintWater(MapGrid& g, const SurfaceDesign& d) {
