@@ -13,6 +13,7 @@
 #include "faces.h"
 #include "monsters.h"
 #include "tiles.h"
+#include "world_maps.h"
 
 namespace assetgen {
 namespace {
@@ -115,7 +116,7 @@ Assets music() {
     return a;
 }
 
-constexpr Job kJobs[] = {tiles, faces, monsters, backdrops, characterSprites, smallPictures, menuPictures, sounds, music};
+constexpr Job kJobs[] = {tiles, faces, monsters, backdrops, characterSprites, smallPictures, menuPictures, sounds, music, worldMaps};
 
 }  // namespace
 

@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "map_fixture.h"
+#include "platform/keys.h"
+#include "shell/vars.h"
+#include "world/level_changes.h"
+#include "world/map_view.h"
+
+namespace worldtest {
+namespace {
+
+namespace vk = platform::vk;
+
+using Zones = MapScreenTest;
+using LevelChanges = MapScreenTest;
+
+TEST_F(Zones, EveryCellOfEveryMapLiesInAZone) {
+    for (int m = 0; m < 7; ++m)
+        for (int x = 0; x < 200; ++x)
+            for (int y = 0; y < 150; ++y) ASSERT_NE(world::zoneAt(m, x, y), nullptr) << m << " " << x << " " << y;
+}
+
+TEST_F(Zones, EnteringAZoneSetsItsGroupAndMusic) {
+    // Two neighbouring cells of one map in zones with different music.
+    std::optional<Cell> from;
+    for (int m = 0; m < 7 && !from; ++m)
+        for (int x = 0; x < 199 && !from; ++x)
+            for (int y = 0; y < 150 && !from; ++y) {
+                const world::Zone *a = world::zoneAt(m, x, y), *b = world::zoneAt(m, x + 1, y);
+                if (a->track != b->track) from = Cell{m, x, y};
+            }
+    ASSERT_TRUE(from);
+    const world::Zone& there = *world::zoneAt(from->map, from->x + 1, from->y);
+    place(from->map, from->x, from->y);
+    open();
+    EXPECT_EQ(Vars::musicTrack, world::zoneAt(from->map, from->x, from->y)->track);
+    h.audio.clear();
+    walk(vk::Right);
+    EXPECT_EQ(Vars::encounterGroup, there.group);
+    EXPECT_EQ(Vars::musicTrack, there.track);
+    EXPECT_EQ(Vars::areaTrack, there.track);
+    EXPECT_EQ(h.audio.music(),
+              (std::vector<std::string>{"close", "open:music/" + std::to_string(there.track) + ".mid", "play"}));
+}
+
+TEST_F(LevelChanges, EachTileTakesThePartyToItsPlace) {
+    for (const world::LevelChange& c : world::kLevelChanges) {
+        SCOPED_TRACE(std::to_string(c.map) + ": " + std::to_string(c.x) + "," + std::to_string(c.y));
+        place(c.map, world::wrapX(c.x - 1), c.y);
+        setTerrain(c.x, c.y, c.tile);
+        open();
+        walk(vk::Right);
+        EXPECT_EQ(Vars::curMap, c.toMap);
+        EXPECT_EQ(Vars::posX, c.toX);
+        EXPECT_EQ(Vars::posY, c.toY);
+        EXPECT_EQ(Vars::encounterGroup, world::zoneAt(c.toMap, c.toX, c.toY)->group);
+        map().unload();
+    }
+}
+
+TEST_F(LevelChanges, WithoutItsTileThePlaceIsPlainGround) {
+    const world::LevelChange& c = world::kLevelChanges.front();
+    place(c.map, world::wrapX(c.x - 1), c.y);
+    setTerrain(c.x, c.y, walkableCode() == c.tile ? quietCode() : walkableCode());
+    open();
+    walk(vk::Right);
+    EXPECT_EQ(Vars::curMap, c.map);
+    EXPECT_EQ(Vars::posX, c.x);
+}
+
+TEST_F(LevelChanges, EveryMapIsLinkedBothWays) {
+    std::set<std::pair<int, int>> links;
+    for (const world::LevelChange& c : world::kLevelChanges) {
+        EXPECT_NE(c.map, c.toMap);
+        links.insert({c.map, c.toMap});
+        // Arriving never lands on another level change.
+        EXPECT_EQ(world::levelChangeAt(c.toMap, c.toX, c.toY), nullptr);
+    }
+    for (auto [from, to] : links) EXPECT_TRUE(links.count({to, from})) << from << "->" << to;
+    std::set<int> reached{0};
+    for (bool grew = true; grew;) {
+        grew = false;
+        for (auto [from, to] : links)
+            if (reached.count(from) && reached.insert(to).second) grew = true;
+    }
+    EXPECT_EQ(reached.size(), 7u);
+}
+
+}  // namespace
+}  // namespace worldtest
