@@ -100,6 +100,7 @@ private:
 
     std::string name_;
     bool loaded_ = false;
+    bool unloading_ = false;
     bool visible_ = false;
     bool modal_ = false;
     std::vector<std::unique_ptr<Control>> controls_;

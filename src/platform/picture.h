@@ -1,5 +1,6 @@
 #pragma once
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -22,9 +23,11 @@ public:
     int height() const;
     SDL_Surface* surface() const { return surface_; }
     std::uint32_t pixel(int x, int y) const;  // ARGB
+    bool opaque() const { return opaque_; }   // no transparent pixel: drawn without blending
 
 private:
     SDL_Surface* surface_;
+    bool opaque_ = true;
 };
 
 using PicturePtr = std::shared_ptr<const Picture>;

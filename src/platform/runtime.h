@@ -82,6 +82,10 @@ public:
     void click(Control& c);
     void hover(Control& c);
 
+    // The control under the mouse, for tooltips.
+    void setHovered(Control* c);
+    bool tooltipDue() const;  // a tooltip should appear and has not been drawn yet
+
     // Hooks, for tests: run when a form is shown.
     void setShowHook(std::function<void(Form&)> hook) { showHook_ = std::move(hook); }
 
@@ -121,6 +125,10 @@ private:
     bool dirty_ = true;
     bool busy_ = false;
     Form* mouseForm_ = nullptr;  // the form that got the last mouse-down
+    Control* hovered_ = nullptr;
+    std::uint64_t hoverSince_ = 0;
+    int mouseX_ = 0, mouseY_ = 0;
+    mutable bool tooltipDrawn_ = false;
 };
 
 // The runtime's DoEvents.

@@ -50,6 +50,7 @@ public:
 
 private:
     SeqReader() = default;
+    std::string_view nextView();
     std::string text_;
     std::size_t pos_ = 0;
 };

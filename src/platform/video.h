@@ -1,6 +1,11 @@
 #pragma once
 #include "platform/runtime.h"
 
+struct SDL_Window;
+struct SDL_Renderer;
+struct SDL_Texture;
+union SDL_Event;
+
 namespace platform {
 
 // The game's window and SDL input. init() fails (returns false, with a
@@ -14,10 +19,10 @@ public:
     void present();  // draws the forms when something changed
 
 private:
-    void dispatch(const union SDL_Event& e);
-    struct SDL_Window* window_ = nullptr;
-    struct SDL_Renderer* renderer_ = nullptr;
-    struct SDL_Texture* texture_ = nullptr;
+    void dispatch(const SDL_Event& e);
+    SDL_Window* window_ = nullptr;
+    SDL_Renderer* renderer_ = nullptr;
+    SDL_Texture* texture_ = nullptr;
     SDL_Surface* frame_ = nullptr;
     int texW_ = 0, texH_ = 0;
 };

@@ -1,0 +1,198 @@
+#include "platform/seqfile.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+#include "platform/error.h"
+
+namespace platform {
+
+// ---- numbers ----
+
+bool parseNumber(std::string_view s, double& out) {
+    std::size_t i = 0;
+    while (i < s.size() && (s[i] == ' ' || s[i] == '\t')) ++i;
+    std::size_t end = s.size();
+    while (end > i && (s[end - 1] == ' ' || s[end - 1] == '\t')) --end;
+    std::string_view t = s.substr(i, end - i);
+    if (t.empty()) return false;
+    // Only plain decimal forms: no "inf", "nan", hex or stray characters.
+    std::size_t j = 0;
+    bool neg = false;
+    if (t[j] == '+' || t[j] == '-') neg = t[j++] == '-';
+    std::size_t digits = 0;
+    while (j < t.size() && std::isdigit(static_cast<unsigned char>(t[j]))) ++j, ++digits;
+    if (j < t.size() && t[j] == '.') {
+        ++j;
+        while (j < t.size() && std::isdigit(static_cast<unsigned char>(t[j]))) ++j, ++digits;
+    }
+    if (digits == 0) return false;
+    if (j < t.size() && (t[j] == 'e' || t[j] == 'E')) {
+        ++j;
+        if (j < t.size() && (t[j] == '+' || t[j] == '-')) ++j;
+        std::size_t exp = 0;
+        while (j < t.size() && std::isdigit(static_cast<unsigned char>(t[j]))) ++j, ++exp;
+        if (exp == 0) return false;
+    }
+    if (j != t.size()) return false;
+    std::string_view body = t.substr(t[0] == '+' || t[0] == '-' ? 1 : 0);
+    double v = 0;
+    auto [p, ec] = std::from_chars(body.data(), body.data() + body.size(), v);
+    if (ec != std::errc() || p != body.data() + body.size() || !std::isfinite(v)) return false;
+    out = neg ? -v : v;
+    return true;
+}
+
+std::string formatNumber(double value) {
+    if (value == 0) return "0";
+    if (std::nearbyint(value) == value && std::fabs(value) < 1e15) {
+        return std::to_string(static_cast<long long>(value));
+    }
+    char buf[64];
+    auto [p, ec] = std::to_chars(buf, buf + sizeof buf, value);
+    return std::string(buf, ec == std::errc() ? p : buf);
+}
+
+// ---- writing ----
+
+SeqWriter::SeqWriter(std::string path) : path_(std::move(path)), tmp_(path_ + ".tmp") {}
+
+SeqWriter::~SeqWriter() = default;
+
+void SeqWriter::line(std::string_view text) {
+    buffer_.append(text);
+    buffer_.append("\r\n");
+}
+
+void SeqWriter::printLine(std::string_view text) { line(text); }
+
+void SeqWriter::writeString(std::string_view text) {
+    std::string q;
+    q.reserve(text.size() + 2);
+    q += '"';
+    q += text;
+    q += '"';
+    line(q);
+}
+
+void SeqWriter::writeNumber(double value) { line(formatNumber(value)); }
+
+void SeqWriter::writeInt(long value) {
+    char buf[32];
+    auto [p, ec] = std::to_chars(buf, buf + sizeof buf, value);
+    (void)ec;
+    line(std::string_view(buf, p - buf));
+}
+
+void SeqWriter::commit() {
+    if (committed_) return;
+    writeFileAtomically(path_, buffer_);
+    committed_ = true;
+}
+
+void writeFileAtomically(const std::string& path, std::string_view content) {
+    std::string tmp = path + ".tmp";
+    FILE* f = std::fopen(tmp.c_str(), "wb");
+    if (!f) throw Error("Cannot write the file '" + path + "'");
+    bool ok = std::fwrite(content.data(), 1, content.size(), f) == content.size();
+    ok = std::fflush(f) == 0 && ok;
+    ok = ::fsync(fileno(f)) == 0 && ok;
+    ok = std::fclose(f) == 0 && ok;
+    if (!ok || std::rename(tmp.c_str(), path.c_str()) != 0) {
+        std::remove(tmp.c_str());
+        throw Error("Cannot write the file '" + path + "'");
+    }
+}
+
+bool fileExists(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::is_regular_file(path, ec);
+}
+
+// ---- reading ----
+
+SeqReader::SeqReader(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw Error("File not found: '" + path + "'");
+    std::ostringstream ss;
+    ss << in.rdbuf();
+    text_ = ss.str();
+}
+
+SeqReader SeqReader::fromText(std::string text) {
+    SeqReader r;
+    r.text_ = std::move(text);
+    return r;
+}
+
+bool SeqReader::eof() const {
+    for (std::size_t i = pos_; i < text_.size(); ++i)
+        if (text_[i] != '\r' && text_[i] != '\n') return false;
+    return true;
+}
+
+std::string_view SeqReader::nextView() {
+    if (pos_ >= text_.size()) throw Error("Input past end of file");
+    const char* t = text_.data();
+    const std::size_t n = text_.size();
+    auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
+    auto isEnd = [](char c) { return c == ',' || c == '\r' || c == '\n'; };
+    while (pos_ < n && isBlank(t[pos_])) ++pos_;
+    std::string_view value;
+    if (pos_ < n && t[pos_] == '"') {
+        std::size_t start = ++pos_;
+        while (pos_ < n && t[pos_] != '"' && t[pos_] != '\r' && t[pos_] != '\n') ++pos_;
+        value = std::string_view(t + start, pos_ - start);
+        if (pos_ < n && t[pos_] == '"') ++pos_;
+        while (pos_ < n && !isEnd(t[pos_])) ++pos_;
+    } else {
+        std::size_t start = pos_;
+        while (pos_ < n && !isEnd(t[pos_])) ++pos_;
+        std::size_t end = pos_;
+        while (end > start && isBlank(t[end - 1])) --end;
+        value = std::string_view(t + start, end - start);
+    }
+    if (pos_ < n) {
+        if (t[pos_] == ',') {
+            ++pos_;
+        } else {
+            if (t[pos_] == '\r') ++pos_;
+            if (pos_ < n && t[pos_] == '\n') ++pos_;
+        }
+    }
+    return value;
+}
+
+std::string SeqReader::next() { return std::string(nextView()); }
+
+double SeqReader::nextNumber() {
+    std::string_view v = nextView();
+    double d = 0;
+    if (!parseNumber(v, d)) throw Error("Type mismatch: '" + std::string(v) + "' is not a number");
+    return d;
+}
+
+long SeqReader::nextInt(long lo, long hi) {
+    double d = nextNumber();
+    if (d != std::floor(d) || d < double(lo) || d > double(hi))
+        throw Error("Value out of range: " + formatNumber(d));
+    return static_cast<long>(d);
+}
+
+std::string SeqReader::lineInput() {
+    if (pos_ >= text_.size()) throw Error("Input past end of file");
+    std::size_t end = text_.find_first_of("\r\n", pos_);
+    if (end == std::string::npos) end = text_.size();
+    std::string line = text_.substr(pos_, end - pos_);
+    pos_ = end;
+    if (pos_ < text_.size() && text_[pos_] == '\r') ++pos_;
+    if (pos_ < text_.size() && text_[pos_] == '\n') ++pos_;
+    return line;
+}
+
+}  // namespace platform

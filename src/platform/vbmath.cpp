@@ -1,0 +1,27 @@
+#include "platform/vbmath.h"
+
+#include <cmath>
+
+#include "platform/error.h"
+
+namespace platform {
+
+double Int(double x) { return std::floor(x); }
+
+std::int16_t CInt(double x) {
+    double r = std::nearbyint(x);  // the default rounding mode: half to even
+    if (!(r >= -32768.0 && r <= 32767.0)) throw Overflow();
+    return static_cast<std::int16_t>(r);
+}
+
+double Round(double x, int digits) {
+    double scale = std::pow(10.0, digits);
+    return std::nearbyint(x * scale) / scale;
+}
+
+long IntDiv(long a, long b) {
+    if (b == 0) throw Error("Division by zero");
+    return a / b;
+}
+
+}  // namespace platform
