@@ -1,6 +1,7 @@
 #include "battle_test.h"
 
 #include "battle/encounter.h"
+#include "shell/frmtileset.h"
 #include "shell/frmmusic.h"
 #include "shell/vars.h"
 
@@ -17,6 +18,25 @@ void clearSlots() {
     Vars::monsterExp = Vars::monsterRubies = {};
     Vars::monsterDefense = Vars::monsterMagicDefense = {};
     Vars::monsterDelayMin = Vars::monsterDelayMax = {};
+}
+
+// Pictures of distinct sizes wherever the store has none, so the screen's
+// pictures can be told apart and placed.
+void fillStore() {
+    frmTileset& store = frmTileset::get();
+    auto fill = [](PictureArray& a, int first, int last) {
+        for (int i = first; i <= last; ++i)
+            if (!a.exists(i)) a.put(i, platform::MakePicture(20 + i, 16 + i % 7, 0xFF000000u + i));
+    };
+    fill(store.battle, 0, 12);
+    fill(store.imgEnemy, 1, 50);
+    fill(store.icons, 0, 30);
+    fill(store.item, 0, 3);
+    fill(store.img, 0, 60);
+    fill(store.weapon, 0, 6);
+    fill(store.armor, 0, 6);
+    fill(store.shield, 0, 5);
+    fill(store.hit, 0, 17);
 }
 
 }  // namespace
@@ -61,6 +81,7 @@ void resetParty() {
 
 BattleTest::BattleTest() {
     frmmusic::get().MMControl1.Close();
+    fillStore();
     resetParty();
     f.menuCursor = 0;
     f.onTalk = [this](const std::string& text) { talk.push_back(text); };
@@ -80,7 +101,7 @@ void BattleTest::openFight() {
         if (Vars::monsterPic[s] != 0)
             delays.push_back({Vars::monsterDelayMin[s], Vars::monsterDelayMax[s], Vars::monsterDelayMin[s]});
     h.scriptDraws(delays);
-    f.load();
+    f.show();
     talk.clear();
 }
 

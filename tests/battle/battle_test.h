@@ -22,10 +22,14 @@ protected:
 
     // Fills the slots with monster ids (0 = empty), as a formation would.
     void monsters(int slot0, int slot1, int slot2);
-    // Loads the battle screen modeless; each filled slot's delay draws its low end.
+    // Shows the battle screen modeless; each filled slot's delay draws its low end.
     void openFight();
     // The draws, in order, then the screen's reaction is checked by the test.
     void draws(std::initializer_list<Draw> d) { h.scriptDraws(d); }
+    // Lets the hero's gauge fill; false if it does not within the time.
+    bool fillHeroGauge() {
+        return h.runUntil([this] { return !f.tmrHero->enabled(); }, 20000);
+    }
     std::string lastTalk() const { return talk.empty() ? std::string() : talk.back(); }
     std::string caption(platform::ControlArray<platform::Label>& a, int i) { return a[i].Caption; }
     // Every effect path played, in order.
