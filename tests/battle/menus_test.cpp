@@ -103,7 +103,8 @@ TEST_P(MenuTest, ClickPath) {
     EXPECT_EQ(f.tmrHero->enabled(), c.turn);
     EXPECT_EQ(f.menuMode, c.mode);
     EXPECT_EQ(Vars::heroMP, c.mpAfter < 0 ? c.mp : c.mpAfter);
-    EXPECT_EQ(f.lbl3[0].ForeColor, c.turn ? 0xFFFFFFu : 0xC0u);
+    const bool waiting = !c.turn && !f.tmrEnemyDead->enabled();
+    EXPECT_EQ(f.lbl3[0].ForeColor, waiting ? 0xC0u : 0xFFFFFFu);
 }
 
 INSTANTIATE_TEST_SUITE_P(Paths, MenuTest, ::testing::ValuesIn(kCases),
