@@ -148,3 +148,28 @@ TEST_F(MenuListTest, TheListsShowTheirEntries) {
 
 }  // namespace
 }  // namespace battletest
+
+namespace battletest {
+namespace {
+
+TEST_F(MenuListTest, AHeroWhoOpensTransformedRevertsForNothingOnlyWhenTransformMayBeUsed) {
+    Vars::encounterGroup = 25;
+    Vars::storyStage = 500;
+    Vars::heroMP = 0;
+    monsters(0, 0, 25);
+    for (int spirit : {2, 3}) {
+        Vars::heroSpells = {0, 0, std::uint8_t(spirit)};
+        openFight();
+        f.tmrEnemy[2].setEnabled(false);
+        ASSERT_TRUE(fillHeroGauge());
+        for (int entry : {2, 3, 3}) f.lbl3_Click(entry);
+        EXPECT_EQ(f.transformed, spirit == 2);
+        EXPECT_EQ(lastTalk(), spirit == 2 ? "You cannot use this spell yet!" : "Nina Reverts back to Human Form!");
+        EXPECT_EQ(f.lblSpecial[1].Visible, spirit == 2);
+        EXPECT_EQ(caption(f.lblAttack, 0), spirit == 2 ? "10-25 + 1" : "1-4 + 1");
+        f.unload();
+    }
+}
+
+}  // namespace
+}  // namespace battletest
