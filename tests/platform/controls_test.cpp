@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+
+#include "harness.h"
+#include "platform/keys.h"
+#include "test_forms.h"
+
+using namespace platformtest;
+
+namespace {
+
+using Controls = harness::HarnessTest;
+
+TestForm& controlsForm() {
+    static TestForm f("controls");
+    return f;
+}
+
+TEST_F(Controls, ScrollBarChangesByProgramArrowsTroughAndThumb) {
+    TestForm& f = controlsForm();
+    std::vector<int> changes;
+    f.onBuild = [&](TestForm& t) {
+        auto& bar = t.make<platform::HScrollBar>("hsb");
+        bar.Move(0, 0, 200, 20);  // arrows 20 px, thumb 20 px, track 140 px
+        bar.Min = 0;
+        bar.Max = 14;
+        bar.SmallChange = 1;
+        bar.LargeChange = 5;
+        bar.onChange = [&] { changes.push_back(bar.value()); };
+    };
+    f.show();
+    auto& bar = static_cast<platform::HScrollBar&>(harness::Harness::control("controls", "hsb"));
+    struct Step {
+        const char* what;
+        double x;
+        int expect;
+    } steps[] = {{"right arrow", 195, 1}, {"right arrow", 195, 2}, {"left arrow", 5, 1},
+                 {"trough right of the thumb", 150, 6}, {"trough left of the thumb", 25, 1}};
+    for (const Step& s : steps) {
+        f.dispatchMouseDown(platform::LeftButton, 0, s.x, 10);
+        f.dispatchMouseUp(platform::LeftButton, 0, s.x, 10);
+        EXPECT_EQ(bar.value(), s.expect) << s.what;
+    }
+    // Drag the thumb (at 20 + 1/14 of 140 = 30) to the far right.
+    f.dispatchMouseDown(platform::LeftButton, 0, 35, 10);
+    f.dispatchMouseMove(platform::LeftButton, 0, 400, 10);
+    f.dispatchMouseUp(platform::LeftButton, 0, 400, 10);
+    EXPECT_EQ(bar.value(), 14);
+    bar.setValue(3);  // a change by the program fires too
+    bar.setValue(3);  // no change, no event
+    bar.setValue(99);  // kept within Max
+    EXPECT_EQ(changes, (std::vector<int>{1, 2, 1, 6, 1, 14, 3, 14}));
+}
+
+TEST_F(Controls, ComboBoxStartsWithNoChoiceAndPicksFromItsList) {
+    TestForm& f = controlsForm();
+    int clicks = 0;
+    f.onBuild = [&](TestForm& t) {
+        auto& combo = t.make<platform::ComboBox>("cmb");
+        combo.Move(10, 10, 100, 20);
+        for (const char* s : {"Normal", "Hardcore", "Wimp"}) combo.AddItem(s);
+        combo.onClick = [&] { ++clicks; };
+    };
+    f.show();
+    auto& combo = static_cast<platform::ComboBox&>(harness::Harness::control("controls", "cmb"));
+    EXPECT_EQ(combo.listIndex(), -1);
+    EXPECT_EQ(combo.text(), "");
+    f.dispatchMouseDown(platform::LeftButton, 0, 50, 15);  // drop the list
+    f.dispatchMouseUp(platform::LeftButton, 0, 50, 15);
+    EXPECT_TRUE(combo.dropped());
+    f.dispatchMouseDown(platform::LeftButton, 0, 50, 75);  // the third row
+    f.dispatchMouseUp(platform::LeftButton, 0, 50, 75);
+    EXPECT_EQ(combo.text(), "Wimp");
+    EXPECT_EQ(clicks, 1);
+    EXPECT_THROW(combo.setListIndex(3), platform::Error);
+}
+
+TEST_F(Controls, CheckBoxClickTogglesAndProgressBarStaysInRange) {
+    TestForm& f = controlsForm();
+    f.onBuild = [](TestForm& t) {
+        t.make<platform::CheckBox>("chk").Move(0, 0, 100, 20);
+        auto& bar = t.make<platform::ProgressBar>("speed");
+        bar.Max = 10;
+    };
+    f.show();
+    auto& chk = static_cast<platform::CheckBox&>(harness::Harness::control("controls", "chk"));
+    int clicks = 0;
+    chk.onClick = [&] { ++clicks; };
+    h.clickNow(chk);
+    EXPECT_EQ(chk.value(), 1);
+    chk.setValue(0);
+    EXPECT_EQ(clicks, 2);
+    auto& bar = static_cast<platform::ProgressBar&>(harness::Harness::control("controls", "speed"));
+    bar.setValue(11);
+    EXPECT_EQ(bar.value(), 10);
+    bar.setValue(-1);
+    EXPECT_EQ(bar.value(), 0);
+}
+
+}  // namespace
