@@ -1,0 +1,135 @@
+// The player's timing, key rule and reloads, on every scene.
+#include <limits>
+
+#include "cutscene_fixture.h"
+
+namespace cutscenes::test {
+namespace {
+
+using CutscenePlayer = CutsceneTest;
+
+TEST_F(CutscenePlayer, KeyIsIgnoredUntilTheFirstTick) {
+    start(0);
+    h.advance(6999);
+    pressKey();
+    EXPECT_TRUE(screen().isLoaded());
+    EXPECT_EQ(screen().currentStep(), 0);
+    h.advance(1);
+    EXPECT_EQ(screen().currentStep(), 1);
+    pressKey();
+    EXPECT_FALSE(screen().isLoaded());
+}
+
+TEST_F(CutscenePlayer, EveryScriptedSceneClosesItselfAfterSevenSecondsPerStep) {
+    for (auto group : kSceneGroups)
+        for (const SceneScript& scene : group()) {
+            if (scene.stage == kEndingStage) continue;
+            SCOPED_TRACE(scene.stage);
+            start(scene.stage);
+            h.advance(std::uint64_t(scene.stepCount) * 7000 - 1);
+            EXPECT_TRUE(screen().isLoaded());
+            EXPECT_EQ(screen().currentStep(), scene.stepCount - 1);
+            h.advance(1);
+            EXPECT_FALSE(screen().isLoaded());
+        }
+}
+
+TEST_F(CutscenePlayer, TheEndingWaitsForAKeyFromItsLastStepOn) {
+    start(kEndingStage);
+    tickTo(kEndingLastStep - 1);
+    pressKey();
+    EXPECT_TRUE(screen().isLoaded());
+    tickTo(kEndingLastStep + 100);
+    EXPECT_TRUE(screen().isLoaded());
+    pressKey();
+    EXPECT_FALSE(screen().isLoaded());
+}
+
+TEST_F(CutscenePlayer, TheCounterStopsAtItsLargestValueAndTheKeyStillCloses) {
+    constexpr int kMax = std::numeric_limits<std::int16_t>::max();
+    start(kEndingStage);
+    h.advance(std::uint64_t(kMax + 3) * 7000);
+    EXPECT_EQ(screen().currentStep(), kMax);
+    pressKey();
+    EXPECT_FALSE(screen().isLoaded());
+}
+
+TEST_F(CutscenePlayer, AStageWithoutAScriptShowsTheEmptyScreenAndClosesOnAKey) {
+    Vars::musicOn = 1;
+    start(1);
+    EXPECT_EQ(screen().Image2->picture(), nullptr);
+    EXPECT_EQ(faceShown(), nullptr);
+    EXPECT_EQ(screen().Label2->Caption, "");
+    pressKey();
+    EXPECT_TRUE(screen().isLoaded());
+    tickTo(1);
+    pressKey();
+    EXPECT_FALSE(screen().isLoaded());
+    EXPECT_EQ(Vars::musicTrack, 2);
+    EXPECT_TRUE(h.audio.music().empty());
+}
+
+TEST_F(CutscenePlayer, MusicOffStillRecordsTheTrack) {
+    start(0);
+    EXPECT_EQ(Vars::musicTrack, 4);
+    tickTo(1);
+    pressKey();
+    EXPECT_EQ(Vars::musicTrack, 1);
+    EXPECT_TRUE(h.audio.music().empty());
+}
+
+TEST_F(CutscenePlayer, MusicOnPlaysTheSetUpTrackThenTheReturnTrack) {
+    Vars::musicOn = 1;
+    start(0);
+    tickTo(1);
+    pressKey();
+    std::vector<std::string> opened;
+    for (const std::string& m : h.audio.music())
+        if (m.starts_with("open:")) opened.push_back(m);
+    EXPECT_EQ(opened, (std::vector<std::string>{"open:music/4.mid", "open:music/1.mid"}));
+}
+
+TEST_F(CutscenePlayer, ShowingAgainStartsFromTheDesignState) {
+    start(0);
+    tickTo(66);
+    pressKey();
+    start(1);
+    EXPECT_EQ(screen().currentStep(), 0);
+    EXPECT_TRUE(screen().Image1->Visible);
+    EXPECT_EQ(faceShown(), nullptr);
+    EXPECT_EQ(screen().Image2->picture(), nullptr);
+    for (auto& [slot, image] : screen().pic) {
+        SCOPED_TRACE(slot);
+        EXPECT_TRUE(image->Visible);
+        EXPECT_EQ(image->picture(), nullptr);
+    }
+    for (auto& [i, label] : screen().lbl) EXPECT_FALSE(label->Visible);
+}
+
+TEST_F(CutscenePlayer, TheScreenIsShownModallyAndReturnsWhenSkipped) {
+    h.wait(7000);
+    h.key(platform::vk::Return);
+    Vars::storyStage = 0;
+    screen().showModal();
+    EXPECT_FALSE(screen().isLoaded());
+    EXPECT_EQ(h.now(), 1000u + 7000u);
+    EXPECT_EQ(Vars::musicTrack, 1);
+}
+
+TEST_F(CutscenePlayer, LayoutFollowsTheDesign) {
+    start(0);
+    frmCutscene& s = screen();
+    EXPECT_EQ(s.pixelWidth(), 800);
+    EXPECT_EQ(s.pixelHeight(), 600);
+    // The backdrop ends above the face and the line, on the black band.
+    EXPECT_EQ(s.Image2->Top + s.Image2->Height, 7215);
+    EXPECT_LT(s.Image2->Top + s.Image2->Height, s.Image1->Top);
+    EXPECT_LT(s.Image2->Top + s.Image2->Height, s.Label2->Top);
+    // The backdrop is drawn first, under everything.
+    EXPECT_EQ(s.controls().front().get(), s.Image2);
+    EXPECT_EQ(s.pic.count(), 11u);
+    EXPECT_EQ(s.lbl.count(), 9u);
+}
+
+}  // namespace
+}  // namespace cutscenes::test
