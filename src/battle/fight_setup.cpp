@@ -2,7 +2,7 @@
 #include <array>
 
 #include "battle/battle_common.h"
-#include "battle/fight_backdrop.h"
+#include "battle/backdrops.h"
 #include "battle/frmfight.h"
 #include "platform/keys.h"
 #include "shell/frmtileset.h"
@@ -216,7 +216,7 @@ void frmFight::Form_Load() {
         lblSpecial[0].Visible = true;
         lblSpecial[0].Caption = battle::kAutoAttackOn;
     }
-    int backdrop = battle::backdropUnder(terrainUnderHero(), Vars::curMap, Vars::encounterGroup,
+    int backdrop = battle::chooseBackdrop(terrainUnderHero(), Vars::curMap, Vars::encounterGroup,
                                          Vars::monsterPic[2]);
     if (backdrop != battle::kNoBackdrop) Image1->setPicture(storePicture(store.battle, backdrop));
     menuMode = 0;

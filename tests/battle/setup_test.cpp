@@ -1,5 +1,5 @@
 // Opening the battle screen, and its keys.
-#include "battle/fight_backdrop.h"
+#include "battle/backdrops.h"
 #include "battle_test.h"
 #include "platform/keys.h"
 #include "shell/frmtileset.h"
@@ -24,7 +24,7 @@ TEST(Backdrop, ByTerrainMapGroupAndTheFinalEnemy) {
         {23, 0, 26, 0, 10},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(battle::backdropUnder(c.terrain, c.map, c.group, c.middle), c.backdrop)
+        EXPECT_EQ(battle::chooseBackdrop(c.terrain, c.map, c.group, c.middle), c.backdrop)
             << "terrain " << c.terrain << " map " << c.map << " group " << c.group;
 }
 
