@@ -148,8 +148,9 @@ void frmFight::build() {
                kTalkColour);
     for (const Element& e : kSpecialLines) label(lblSpecial, e, kPointsSmall, battle::kRed);
     lblSpecial[1].Visible = false;
-    for (const Element& e : kNames) label(lblName1, e, kPointsName);
+    // A portrait takes its picture's size; the name stays readable over it.
     for (const Element& e : kPortraits) image(img, e, false);
+    for (const Element& e : kNames) label(lblName1, e, kPointsName);
     for (const Element& e : kHPLines) label(lblHP, e, kPointsName);
     label(lblMP, {0, {1920, 480, 1575, 255}, "Magek:"}, kPointsName);
     for (const Element& e : kGauges) {
