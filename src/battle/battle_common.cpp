@@ -14,10 +14,14 @@ platform::PicturePtr storePicture(const PictureArray& array, int index) {
     return array.exists(index) ? array[index] : nullptr;
 }
 
+namespace {
+
 bool anyMonsterAlive() {
     return std::any_of(Vars::monsterHP.begin(), Vars::monsterHP.end(),
                        [](std::int16_t hp) { return hp >= 1; });
 }
+
+}  // namespace
 
 int drawLivingSlot() {
     if (!anyMonsterAlive()) return -1;

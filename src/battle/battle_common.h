@@ -21,9 +21,6 @@ constexpr const char* kAutoAttackOn = "(Auto Attack Enabled)";
 // A picture of the store, or none when the store lacks that index.
 platform::PicturePtr storePicture(const PictureArray& array, int index);
 
-// Whether any monster slot holds a living monster (HP above 0).
-bool anyMonsterAlive();
-
 // A random living slot: draws randomInt(1, 3) - 1 again until the slot lives.
 // Draws nothing and returns -1 when no monster lives.
 int drawLivingSlot();

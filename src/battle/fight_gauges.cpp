@@ -1,5 +1,6 @@
 // The two action gauges, the ally's tactics, the timed buffs and the message line.
 #include "battle/battle_common.h"
+#include "battle/fight_menus.h"
 #include "battle/frmfight.h"
 #include "platform/vbmath.h"
 #include "shell/subs.h"
@@ -9,12 +10,10 @@ namespace {
 
 constexpr int kGaugeFull = 10;
 constexpr int kHeroGauge = 2, kAllyGauge = 7;
-// The menu entry that aims at monster slot 0, 1, 2.
-constexpr int kTargetEntry[] = {1, 3, 2};
 
 enum class Buff { heroProtect = 0, heroVigor = 1, boost = 2, allyVigor = 3, allyProtect = 4 };
 
-// Milliseconds per gauge step: dexterity shortens it in steps of 20 points.
+// Milliseconds per gauge step: every two points of dexterity take 10 off.
 int stepInterval(int dexterity) {
     return int(800 - platform::Int(dexterity / 2.0) * 10 + 1);
 }
@@ -62,7 +61,7 @@ void frmFight::tmrHero_Timer() {
         lbl3_Click(0);
         showMainMenu();
     } else {
-        lbl3_Click(kTargetEntry[s]);
+        lbl3_Click(battle::kEntryOfSlot[s]);
     }
 }
 
