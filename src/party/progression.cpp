@@ -1,0 +1,105 @@
+#include "party/progression.h"
+
+#include <algorithm>
+#include <array>
+
+#include "party/companions.h"
+#include "party/frmlevelup.h"
+#include "party/frmnewspell.h"
+#include "party/party.h"
+#include "shell/vars.h"
+
+namespace party {
+namespace {
+
+// kNextExp[level] is the experience total that lifts a hero of that level to
+// the next one.
+//
+// How it was shaped: a random battle comes about every fifty steps. The first
+// zones' formations give 3 to 10 experience a battle, the middle zones' 20 to
+// 45, the deep zones' 50 to 100, and the story's fixed fights add some 1,500
+// (Maurice alone 1,000). A player who follows the story and fights the random
+// battles on the way, some 300 to 400 in all, holds about 14,000 by the final
+// battle: level 38 sits at 13,690, so that player stands in the high 30s.
+// From level 10 on the table is ten times the square of the level, so a late
+// level costs about ten battles of the deep zones; the first levels come
+// quicker so that the level-up screens are met within the first minutes.
+// Level 40 is the top: its entry matches the 99,999 the battle pins there.
+constexpr std::array<double, kTopLevel + 1> kNextExp = {
+    0,  // no level 0
+    8,     30,    70,    130,   210,   320,   460,   620,   800,   1000,   // 1-10
+    1210,  1440,  1690,  1960,  2250,  2560,  2890,  3240,  3610,  4000,   // 11-20
+    4410,  4840,  5290,  5760,  6250,  6760,  7290,  7840,  8410,  9000,   // 21-30
+    9610,  10240, 10890, 11560, 12250, 12960, 13690, 14440, 15210, 99999,  // 31-40
+};
+
+constexpr bool isRising(const std::array<double, kTopLevel + 1>& t) {
+    for (int level = 2; level <= kTopLevel; ++level)
+        if (t[level] <= t[level - 1]) return false;
+    return t[1] > 0;
+}
+static_assert(isRising(kNextExp), "each level must ask for more experience than the last");
+
+// The growth rule. Strength feeds hit points and wisdom magic points, so the
+// attribute points a player spends shape the maxima of every later level:
+// 9 to 18 hit points and 2 to 8 magic points a level. Three attribute points
+// a level let a hero of level 40 have raised one attribute to the top, or
+// spread them over all three.
+constexpr int kHPPerLevel = 8;   // + strength / 10
+constexpr int kMPPerLevel = 2;   // + wisdom / 15
+constexpr int kPointsPerLevel = 3;
+
+// A spell point every fourth level up to 32: with the first point at hero
+// creation, the nine group levels are all learned by level 32, the last ones
+// (Vulcan, Boost, Transform) in the deep zones where they are needed.
+constexpr int kSpellEvery = 4;
+constexpr int kLastSpellLevel = 32;
+static_assert(1 + kLastSpellLevel / kSpellEvery == 9, "nine group levels in all");
+
+constexpr int kTopSpellLevel = 3;
+constexpr int kMaxMPCap = 255;  // heroMaxMP is a byte
+constexpr int kMaxHPCap = 32767;
+
+}  // namespace
+
+double nextExpAt(int level) { return kNextExp[std::clamp(level, 1, kTopLevel)]; }
+
+LevelGains gainsFor(int strength, int wisdom) {
+    return {kHPPerLevel + strength / 10, kMPPerLevel + wisdom / 15, kPointsPerLevel};
+}
+
+bool grantsSpellPoint(int level) {
+    return level > 1 && level <= kLastSpellLevel && level % kSpellEvery == 0;
+}
+
+bool canLearnSpell() {
+    return std::any_of(Vars::heroSpells.begin(), Vars::heroSpells.end(),
+                       [](int groupLevel) { return groupLevel < kTopSpellLevel; });
+}
+
+}  // namespace party
+
+namespace Subs {
+
+void levelUp() {
+    using namespace Vars;
+    // An edited save may hold a level at the top or beyond it.
+    if (heroLevel >= party::kTopLevel) return;
+    const int level = heroLevel + 1;
+    heroNextExp = party::nextExpAt(level);
+    heroLevel = static_cast<u8>(level);
+
+    const party::LevelGains gains = party::gainsFor(heroStr, heroWis);
+    heroMaxHP = static_cast<i16>(std::min(heroMaxHP + gains.maxHP, party::kMaxHPCap));
+    heroMaxMP = static_cast<u8>(std::min(heroMaxMP + gains.maxMP, party::kMaxMPCap));
+    party::growAlly();
+
+    if (heroHP <= 0) return;
+    frmLevelUp& screen = frmLevelUp::get();
+    screen.gains = gains;
+    screen.showModal();
+    // Every group already full (an edited save) would leave nothing to choose.
+    if (party::grantsSpellPoint(level) && party::canLearnSpell()) frmNewSpell::get().showModal();
+}
+
+}  // namespace Subs

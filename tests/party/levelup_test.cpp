@@ -1,0 +1,156 @@
+// The level-up: the experience table, the growth rule, which screens come up
+// and how the level-up screen is worked.
+#include "support/harness.h"
+#include "party/companions.h"
+#include "party/frmlevelup.h"
+#include "party/party.h"
+#include "party/progression.h"
+#include "platform/controls.h"
+#include "shell/vars.h"
+
+namespace {
+
+using platform::Label;
+
+TEST(ExperienceTable, RisesEverMoreSteeply) {
+    double lastStep = 0;
+    for (int level = 2; level < party::kTopLevel; ++level) {
+        const double step = party::nextExpAt(level) - party::nextExpAt(level - 1);
+        EXPECT_GE(step, lastStep) << "level " << level;
+        lastStep = step;
+    }
+    EXPECT_GT(party::nextExpAt(1), 0);
+    // The top matches the experience the battle pins there; levels out of
+    // range read as the nearest.
+    EXPECT_EQ(party::nextExpAt(party::kTopLevel), 99999);
+    EXPECT_EQ(party::nextExpAt(0), party::nextExpAt(1));
+    EXPECT_EQ(party::nextExpAt(255), party::nextExpAt(party::kTopLevel));
+}
+
+TEST(SpellPoints, EightLevelsCompleteTheNineGroupLevels) {
+    int points = 1;  // hero creation's
+    for (int level = 2; level <= party::kTopLevel; ++level)
+        points += party::grantsSpellPoint(level);
+    EXPECT_EQ(points, 9);
+}
+
+class LevelUpTest : public harness::HarnessTest {
+protected:
+    void SetUp() override {
+        Vars::soundOn = 1;
+        Vars::heroName = "Nina";
+        Vars::heroLevel = 4;
+        Vars::heroExp = 500;
+        Vars::heroHP = 40;
+        Vars::heroMaxHP = 60;
+        Vars::heroMaxMP = 20;
+        Vars::heroStr = 30;
+        Vars::heroDex = 10;
+        Vars::heroWis = 45;
+        Vars::heroSpells = {1, 0, 0};
+        Vars::allyId = party::kJack;
+        Vars::allyHP = 1;
+        Subs::setAlly(party::kJack);
+    }
+    // Scripts clicks on entries of the level-up screen.
+    void clicks(std::initializer_list<int> entries) {
+        for (int e : entries) h.click("frmLevelUp", "lbl3", e);
+    }
+    void spendAndClose() {
+        clicks({frmLevelUp::kRaise, frmLevelUp::kRaise, frmLevelUp::kRaise, frmLevelUp::kDone});
+    }
+};
+
+TEST_F(LevelUpTest, OneLevelWithItsGainsEvenWhenTheExperienceCoversTwo) {
+    const int allyMaxBefore = Vars::allyMaxHP;
+    spendAndClose();
+    Subs::levelUp();
+    EXPECT_EQ(Vars::heroLevel, 5);
+    EXPECT_EQ(Vars::heroNextExp, party::nextExpAt(5));
+    EXPECT_GT(Vars::heroExp, Vars::heroNextExp);  // the surplus waits for the next battle
+    EXPECT_EQ(Vars::heroMaxHP, 60 + 8 + 3);
+    EXPECT_EQ(Vars::heroMaxMP, 20 + 2 + 3);
+    EXPECT_EQ(Vars::heroHP, 40);  // only the maxima rise
+    EXPECT_EQ(Vars::heroStr, 33);
+    EXPECT_GT(Vars::allyMaxHP, allyMaxBefore);  // the companion grows with the hero
+    EXPECT_EQ(Vars::allyHP, 1);
+    ASSERT_FALSE(h.audio.effects().empty());
+    EXPECT_EQ(h.audio.effects().front(), "sound/snd28.snd");
+}
+
+TEST_F(LevelUpTest, SpellPointLevelShowsTheSpellScreenAfterTheLevelScreen) {
+    Vars::heroLevel = 7;
+    std::vector<std::string> shown;
+    h.onShow("frmLevelUp", [&](platform::Form&) { shown.push_back("frmLevelUp"); });
+    h.onShow("frmNewSpell", [&](platform::Form&) { shown.push_back("frmNewSpell"); });
+    spendAndClose();
+    h.click("frmNewSpell", "lbl3", 2);
+    Subs::levelUp();
+    EXPECT_EQ(shown, (std::vector<std::string>{"frmLevelUp", "frmNewSpell"}));
+    EXPECT_EQ(Vars::heroSpells[2], 1);
+}
+
+TEST_F(LevelUpTest, NoScreenWhenTheSpellGroupsAreFullOrTheHeroHasFallen) {
+    Vars::heroLevel = 7;
+    Vars::heroSpells = {3, 3, 3};
+    h.onShow("frmNewSpell", [](platform::Form&) { ADD_FAILURE() << "nothing left to learn"; });
+    spendAndClose();
+    Subs::levelUp();
+    EXPECT_EQ(Vars::heroLevel, 8);
+
+    Vars::heroHP = 0;
+    h.onShow("frmLevelUp", [](platform::Form&) { ADD_FAILURE() << "the hero has fallen"; });
+    Subs::levelUp();
+    EXPECT_EQ(Vars::heroLevel, 9);
+}
+
+TEST_F(LevelUpTest, MagicPointsStopAtTheTopOfTheByteAndLevelsAtForty) {
+    Vars::heroLevel = 39;
+    Vars::heroMaxMP = 250;
+    Vars::heroWis = 100;
+    clicks({frmLevelUp::kRaise + 1, frmLevelUp::kRaise + 1, frmLevelUp::kRaise + 1,
+            frmLevelUp::kDone});
+    Subs::levelUp();
+    EXPECT_EQ(Vars::heroMaxMP, 255);
+    EXPECT_EQ(Vars::heroLevel, 40);
+    Subs::levelUp();  // the top: nothing at all
+    EXPECT_EQ(Vars::heroLevel, 40);
+    EXPECT_EQ(Vars::heroMaxMP, 255);
+}
+
+TEST_F(LevelUpTest, PointsStayWithinTheRangeAndDoneWaitsForThem) {
+    Vars::heroStr = 99;
+    auto entry = [](int i) -> Label& {
+        return static_cast<Label&>(harness::Harness::control("frmLevelUp", "lbl3", i));
+    };
+    clicks({frmLevelUp::kDone,        // refused: 3 points left
+            frmLevelUp::kRaise,       // strength 100
+            frmLevelUp::kRaise,       // refused: at the top
+            frmLevelUp::kLower + 1,   // refused: not spent here
+            frmLevelUp::kRaise + 2,   // wisdom 46
+            frmLevelUp::kLower + 2}); // taken back: 45
+    h.hover("frmLevelUp", "lbl3", frmLevelUp::kRaise + 1);
+    h.then([&] {
+        EXPECT_EQ(entry(frmLevelUp::kRaise + 1).ForeColor, platform::vbWhite);
+        EXPECT_EQ(entry(frmLevelUp::kRaise).ForeColor, platform::vbBlack);
+        EXPECT_EQ(static_cast<Label&>(harness::Harness::control("frmLevelUp", "lblPoints")).Caption,
+                  "Points to spend: 2");
+    });
+    clicks({frmLevelUp::kRaise + 1, frmLevelUp::kRaise + 1, frmLevelUp::kDone});
+    Subs::levelUp();
+    EXPECT_EQ(Vars::heroStr, 100);
+    EXPECT_EQ(Vars::heroDex, 12);
+    EXPECT_EQ(Vars::heroWis, 45);
+    // The fanfare, then one choosing sound per accepted click; hovering is silent.
+    const auto effects = h.audio.effects();
+    EXPECT_EQ(effects.size(), 1u + 6u);
+}
+
+TEST_F(LevelUpTest, AttributesAllAtTheTopLetTheScreenClose) {
+    Vars::heroStr = Vars::heroDex = Vars::heroWis = 100;
+    clicks({frmLevelUp::kDone});
+    Subs::levelUp();
+    EXPECT_FALSE(frmLevelUp::get().isLoaded());
+}
+
+}  // namespace
