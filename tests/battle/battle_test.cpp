@@ -1,0 +1,108 @@
+#include "battle_test.h"
+
+#include "battle/encounter.h"
+#include "shell/frmtileset.h"
+#include "shell/frmmusic.h"
+#include "shell/vars.h"
+
+namespace battletest {
+namespace {
+
+void clearSlots() {
+    Vars::monsterPic = {};
+    Vars::monsterHP = {};
+    Vars::monsterName = {};
+    Vars::monsterHitMax = Vars::monsterHitMin = {};
+    Vars::monsterSpecialMax = Vars::monsterSpecialMin = {};
+    Vars::monsterAccuracy = {};
+    Vars::monsterExp = Vars::monsterRubies = {};
+    Vars::monsterDefense = Vars::monsterMagicDefense = {};
+    Vars::monsterDelayMin = Vars::monsterDelayMax = {};
+}
+
+// Pictures of distinct sizes wherever the store has none, so the screen's
+// pictures can be told apart and placed.
+void fillStore() {
+    frmTileset& store = frmTileset::get();
+    auto fill = [](PictureArray& a, int first, int last) {
+        for (int i = first; i <= last; ++i)
+            if (!a.exists(i)) a.put(i, platform::MakePicture(20 + i, 16 + i % 7, 0xFF000000u + i));
+    };
+    fill(store.battle, 0, 12);
+    fill(store.imgEnemy, 1, 50);
+    fill(store.icons, 0, 30);
+    fill(store.item, 0, 3);
+    fill(store.img, 0, 60);
+    fill(store.weapon, 0, 6);
+    fill(store.armor, 0, 6);
+    fill(store.shield, 0, 5);
+    fill(store.hit, 0, 17);
+}
+
+}  // namespace
+
+void resetParty() {
+    Vars::mapData.fill(0);
+    Vars::curMap = 0;
+    Vars::posX = 10;
+    Vars::posY = 10;
+    Vars::storyStage = 1;
+    Vars::difficulty = 0;
+    Vars::heroName = "Nina";
+    Vars::heroHP = Vars::heroMaxHP = 100;
+    Vars::heroMP = Vars::heroMaxMP = 50;
+    Vars::heroStr = Vars::heroDex = Vars::heroWis = 10;
+    Vars::heroLevel = 1;
+    Vars::heroExp = 0;
+    Vars::heroNextExp = 1000;
+    Vars::heroEquip = {0, 0, 9, 9, 9};
+    Vars::heroSpells = {0, 0, 0};
+    Vars::heroItems = {0, 0, 0, 0};
+    Vars::amulet = 0;
+    Vars::amuletsOwned = {};
+    Vars::rubies = 0;
+    Vars::allyId = 51;
+    Vars::allyName = "Jack";
+    Vars::allyHP = Vars::allyMaxHP = 100;
+    Vars::allyStr = Vars::allyDex = Vars::allyWis = 10;
+    Vars::allyEquip = {1, 1, 9, 9, 9};
+    Vars::allyMode = 7;  // a tactic that does nothing, unless a test chooses one
+    Vars::encounterGroup = 0;
+    Vars::encounterSteps = 0;
+    Vars::noFlee = 0;
+    clearSlots();
+    Vars::musicTrack = Vars::areaTrack = 2;
+    Vars::musicOn = 1;
+    Vars::soundOn = 0;
+    Vars::autoBattle = 0;
+    Vars::keyRight = 39, Vars::keyLeft = 37, Vars::keyUp = 38, Vars::keyDown = 40,
+    Vars::keySelect = 13;
+}
+
+BattleTest::BattleTest() {
+    frmmusic::get().MMControl1.Close();
+    fillStore();
+    resetParty();
+    f.menuCursor = 0;
+    f.onTalk = [this](const std::string& text) { talk.push_back(text); };
+}
+
+BattleTest::~BattleTest() { f.onTalk = nullptr; }
+
+void BattleTest::monsters(int slot0, int slot1, int slot2) {
+    clearSlots();
+    int ids[] = {slot0, slot1, slot2};
+    for (int s = 0; s < 3; ++s) Subs::setMonster(ids[s], s);
+}
+
+void BattleTest::openFight() {
+    std::vector<Draw> delays;
+    for (int s = 0; s < 3; ++s)
+        if (Vars::monsterPic[s] != 0)
+            delays.push_back({Vars::monsterDelayMin[s], Vars::monsterDelayMax[s], Vars::monsterDelayMin[s]});
+    h.scriptDraws(delays);
+    f.show();
+    talk.clear();
+}
+
+}  // namespace battletest

@@ -1,0 +1,42 @@
+#pragma once
+// A battle test: a known party, empty monster slots, sound off (so misses
+// and blocks draw nothing for their sound), and the message line recorded.
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "battle/frmfight.h"
+#include "support/harness.h"
+
+namespace battletest {
+
+using harness::Draw;
+
+class BattleTest : public harness::HarnessTest {
+protected:
+    BattleTest();
+    ~BattleTest() override;
+
+    frmFight& f = frmFight::get();
+    std::vector<std::string> talk;  // every message written, in order
+
+    // Fills the slots with monster ids (0 = empty), as a formation would.
+    void monsters(int slot0, int slot1, int slot2);
+    // Shows the battle screen modeless; each filled slot's delay draws its low end.
+    void openFight();
+    // The draws, in order, then the screen's reaction is checked by the test.
+    void draws(std::initializer_list<Draw> d) { h.scriptDraws(d); }
+    // Lets the hero's gauge fill; false if it does not within the time.
+    bool fillHeroGauge() {
+        return h.runUntil([this] { return !f.tmrHero->enabled(); }, 20000);
+    }
+    std::string lastTalk() const { return talk.empty() ? std::string() : talk.back(); }
+    std::string caption(platform::ControlArray<platform::Label>& a, int i) { return a[i].Caption; }
+    // Every effect path played, in order.
+    std::vector<std::string> effects() const { return h.audio.effects(); }
+};
+
+// Puts the state the battle reads back to these tests' party.
+void resetParty();
+
+}  // namespace battletest
