@@ -15,6 +15,7 @@ bool frmMap::openChest() {
     Subs::playSound(world::kChestSound);
 
     if (code == world::kMonsterChest) {
+        showText(world::kMonsterChestText, world::kHeroFace, Vars::heroName, 0);
         // The zone's group is back in force after the fight.
         const Vars::u8 zoneGroup = Vars::encounterGroup;
         Vars::encounterGroup = world::kChestFightGroup;

@@ -27,6 +27,8 @@ constexpr std::array<ItemChest, 4> kItemChests{{{6, 0, "You found a herb!"},
                                                 {8, 2, "You found a potion!"},
                                                 {9, 3, "You found a fire potion!"}}};
 
+constexpr const char* kMonsterChestText = "The chest was a monster!";
+
 constexpr double kMaxRubies = 9999;
 constexpr int kMaxItems = 99;
 

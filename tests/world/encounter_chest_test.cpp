@@ -163,7 +163,7 @@ TEST_F(Chests, MonsterChestFightsGroupTenAndRestoresTheZonesGroup) {
     EXPECT_EQ(battleGroups, std::vector<int>{10});
     EXPECT_EQ(Vars::encounterGroup, zoneGroup);
     EXPECT_EQ(Vars::cell(Vars::posX, Vars::posY, 1, Vars::curMap), world::kEmptyChest);
-    EXPECT_FALSE(map().talkShown());
+    EXPECT_EQ(shownText(), world::kMonsterChestText);
     EXPECT_EQ(scriptRuns.size(), 1u);
 }
 
