@@ -37,6 +37,10 @@ void fillStore() {
     fill(store.armor, 0, 6);
     fill(store.shield, 0, 5);
     fill(store.hit, 0, 17);
+    // The map screen under the battle draws terrain, sprites and its frame.
+    for (int i = 0; i <= 105; ++i)
+        if (!store.Tiles.exists(i)) store.Tiles.put(i, platform::MakePicture(36, 36, 0xFF000000u + i));
+    fill(store.windowTexture, 1, 5);
 }
 
 }  // namespace

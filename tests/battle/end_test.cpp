@@ -142,8 +142,8 @@ protected:
         Vars::heroStr = 100;
         Vars::heroEquip[0] = 5;
         Vars::soundOn = 1;
+        frmMap::get().load();  // its zone may set the music: the test's track comes after
         Vars::musicTrack = Vars::areaTrack = 5;
-        frmMap::get().load();
     }
 };
 

@@ -1,8 +1,13 @@
-#include "pending.h"
+#include <algorithm>
+#include <filesystem>
+
 #include "platform/keys.h"
 #include "shell/frmnew.h"
 #include "shell/frmtitle.h"
+#include "platform/seqfile.h"
+#include "shell/frmtileset.h"
 #include "shell/vars.h"
+#include "world/frmmap.h"
 #include "support/game_test.h"
 #include "test_util.h"
 
@@ -16,8 +21,14 @@ enum Entry { StrMinus, StrPlus, DexMinus, DexPlus, WisMinus, WisPlus, Difficulty
 class HeroCreation : public harness::GameTest {
 protected:
     HeroCreation() {
-        pending::calls.clear();
-        pending::mapError.clear();
+        h.linkAssets();
+        frmTileset::get().loadPictures();
+        // The spell-point screen and the opening scene have tests of their own.
+        for (const char* form : {"frmNewSpell", "frmCutscene"})
+            h.onShow(form, [this, form](platform::Form& f) {
+                shown.push_back(form);
+                f.unload();
+            });
         frmTitle::get().show();
     }
     // Shows the screen, runs the scripted steps in it, and returns when it closes.
@@ -27,6 +38,7 @@ protected:
     void clickEntry(int i, int times = 1) {
         for (int n = 0; n < times; ++n) h.click("frmNew", "lbl3", i);
     }
+    std::vector<std::string> shown;
     platform::TextBox& name() { return static_cast<platform::TextBox&>(h.control("frmNew", "txtName")); }
 };
 
@@ -60,14 +72,18 @@ TEST_F(HeroCreation, TenPointsGoIntoTheAttributesEachBetweenTenAndTwenty) {
     h.then([] { EXPECT_EQ(shelltest::caption("frmNew", "lbl3", Difficulty), "Difficulty:  Wimp"); });
     clickEntry(OK);
     run();
-    EXPECT_EQ(pending::calls, (Strings{"loadAllMaps", "beginNewGame"}));
+    EXPECT_EQ(shown, (Strings{"frmNewSpell", "frmCutscene"}));
+    EXPECT_FALSE(frmTitle::get().isLoaded());
+    EXPECT_TRUE(frmMap::get().visible());
+    EXPECT_GT(std::count_if(Vars::mapData.begin(), Vars::mapData.end(), [](auto b) { return b != 0; }), 0)
+        << "the seven map files were read";
     EXPECT_EQ(Vars::heroName, "Nina");
     EXPECT_EQ(Vars::heroStr, 15);
     EXPECT_EQ(Vars::heroDex, 13);
     EXPECT_EQ(Vars::heroWis, 12);
     EXPECT_EQ(Vars::difficulty, 2);
     EXPECT_EQ(Vars::heroLevel, 1);
-    EXPECT_EQ(Vars::storyStage, 0);
+    EXPECT_EQ(Vars::storyStage, 1) << "the map screen moves a new game on to stage 1";
 }
 
 TEST_F(HeroCreation, OKWantsANameAndEveryPointSpent) {
@@ -83,11 +99,12 @@ TEST_F(HeroCreation, OKWantsANameAndEveryPointSpent) {
     run();
     EXPECT_EQ(boxes.at(0).text, "Please spend all your attribute points.");
     EXPECT_EQ(boxes.at(1).text, "Please enter a name for your hero.");
-    EXPECT_TRUE(pending::calls.empty());
+    EXPECT_TRUE(shown.empty());
 }
 
 TEST_F(HeroCreation, AMapThatCannotBeReadKeepsThePlayerHere) {
-    pending::mapError = "The map file '3.map' is damaged.";
+    std::filesystem::remove(h.appDir + "3.map");
+    platform::writeFileAtomically(h.appDir + "3.map", "7\r\nseven\r\n");
     shelltest::MsgBoxes boxes{h};
     clickEntry(StrPlus, 10);
     clickEntry(OK);
@@ -95,8 +112,8 @@ TEST_F(HeroCreation, AMapThatCannotBeReadKeepsThePlayerHere) {
     h.then([] { EXPECT_TRUE(frmNew::get().isLoaded()); });
     h.key(vk::Escape);  // Cancel
     run();
-    EXPECT_EQ(boxes.at(0).text, "The map file '3.map' is damaged.");
-    EXPECT_EQ(pending::calls, Strings{"loadAllMaps"});
+    EXPECT_EQ(boxes.at(0).text.rfind("The map file '3.map' is damaged", 0), 0u) << boxes.at(0).text;
+    EXPECT_TRUE(shown.empty());
     EXPECT_TRUE(frmTitle::get().visible());
 }
 

@@ -1,9 +1,10 @@
-#include "pending.h"
 #include "platform/keys.h"
 #include "platform/seqfile.h"
 #include "shell/frmgame.h"
 #include "shell/savefile.h"
+#include "shell/frmtileset.h"
 #include "shell/vars.h"
+#include "world/frmmap.h"
 #include "support/game_test.h"
 #include "test_util.h"
 
@@ -15,7 +16,6 @@ using Strings = std::vector<std::string>;
 class SaveScreen : public harness::GameTest {
 protected:
     SaveScreen() {
-        pending::calls.clear();
         savefile::createSlotNamesIfMissing();
     }
     std::string slotFile(int slot) { return h.appDir + "game.sv" + std::to_string(slot); }
@@ -72,10 +72,12 @@ TEST_F(SaveScreen, AFailedLoadSaysSoAndChangesNothing) {
     EXPECT_EQ(boxes.at(0).text, "Error saving or loading the file.  The file may not exist or is corrupt.");
     EXPECT_EQ(boxes.at(0).caption, "File Not Found");
     EXPECT_EQ(Vars::heroName, "Kept");
-    EXPECT_TRUE(pending::calls.empty());
+    EXPECT_FALSE(frmMap::get().isLoaded());
 }
 
 TEST_F(SaveScreen, ALoadGoesOnOnTheMapScreen) {
+    h.linkAssets();
+    frmTileset::get().loadPictures();
     Vars::heroName = "Saved";
     Vars::musicTrack = 8;
     saveInto(0);
@@ -84,8 +86,10 @@ TEST_F(SaveScreen, ALoadGoesOnOnTheMapScreen) {
     h.click("frmGame", "lbl3", 0);
     frmGame::get().showModal();
     EXPECT_EQ(Vars::heroName, "Saved");
-    EXPECT_EQ(Vars::musicTrack, 8);
-    EXPECT_EQ(pending::calls, Strings{"resumeLoadedGame"});
+    EXPECT_TRUE(frmMap::get().visible());
+    // The fresh map screen plays its zone's music.
+    EXPECT_EQ(h.audio.music().back(), "play");
+    EXPECT_EQ(h.audio.events.back().path, "music/" + std::to_string(Vars::musicTrack) + ".mid");
 }
 
 }  // namespace
