@@ -4,7 +4,6 @@
 
 #include <SDL.h>
 
-#include "battle/encounter.h"
 #include "platform/keys.h"
 #include "platform/runtime.h"
 #include "shell/frmtileset.h"
@@ -13,11 +12,6 @@
 #include "world/frmmap.h"
 #include "world/map_files.h"
 #include "world/terrain.h"
-
-// The battle is not on main yet; the step below never starts one.
-namespace Subs {
-void startEncounter() {}
-}  // namespace Subs
 
 namespace {
 

@@ -63,6 +63,8 @@ private:
     void runAreaScript();
 
     // Function keys.
+    void showSaveScreen(bool save);
+    void showOptions();
     void cheatPrompt();
 
     // Drawing.

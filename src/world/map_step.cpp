@@ -27,6 +27,9 @@ void frmMap::Form_KeyDown(int keyCode, int /*shift*/) {
         return;
     }
     switch (keyCode) {
+    case vk::F5: showSaveScreen(true); return;
+    case vk::F7: showSaveScreen(false); return;
+    case vk::F8: showOptions(); return;
     case vk::F12: cheatPrompt(); return;
     default: break;
     }

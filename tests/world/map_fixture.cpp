@@ -65,7 +65,6 @@ std::optional<Cell> findZoneCell(const std::function<bool(const world::Zone&)>& 
 
 void MapScreenTest::SetUp() {
     installPictures();
-    Vars::mapData.fill(0);
     for (int m = 0; m < 7; ++m)
         for (int x = 0; x < 200; ++x)
             for (int y = 0; y < 150; ++y) Vars::cell(x, y, 0, m) = std::uint8_t(walkableCode());
@@ -78,15 +77,6 @@ void MapScreenTest::SetUp() {
     Vars::allyName = "Sofi";
     Vars::allyId = 18;
     Vars::allyHP = Vars::allyMaxHP = 30;
-    Vars::rubies = 0;
-    Vars::heroItems = {};
-    Vars::questFlags = {};
-    Vars::encounterSteps = 0;
-    Vars::encounterGroup = 0;
-    Vars::keyRight = 39, Vars::keyLeft = 37, Vars::keyUp = 38, Vars::keyDown = 40, Vars::keySelect = 13;
-    Vars::musicOn = 1, Vars::soundOn = 1, Vars::statusLine = 1, Vars::talkPosition = 0;
-    Vars::frameTexture = 1;
-    Vars::musicTrack = Vars::areaTrack = 2;
 
     map().areaScripts = {};
     for (int m = 0; m < 7; ++m)

@@ -1,11 +1,13 @@
 #pragma once
-// A map screen on a test world: plain pictures whose colours tell what was
-// drawn, a battle double, and a party at full health.
+// A map screen on a test world of plain walkable ground, from a new game:
+// plain pictures whose colours tell what was drawn, a battle double, and a
+// party at full health.
 #include <cstdint>
 #include <functional>
 #include <optional>
 #include <vector>
 
+#include "support/game_test.h"
 #include "support/harness.h"
 #include "world/frmmap.h"
 #include "world/zones.h"
@@ -28,7 +30,7 @@ struct Cell {
 // away from the map's edges.
 std::optional<Cell> findZoneCell(const std::function<bool(const world::Zone&)>& pred);
 
-class MapScreenTest : public harness::HarnessTest {
+class MapScreenTest : public harness::GameTest {
 protected:
     void SetUp() override;
 
