@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "support/harness.h"
 #include "party/party.h"
 #include "platform/runtime.h"
 #include "shell/vars.h"
+#include "support/harness.h"
 
 namespace {
 

@@ -1,12 +1,13 @@
 // The level-up: the experience table, the growth rule, which screens come up
 // and how the level-up screen is worked.
-#include "support/harness.h"
+#include "battle/encounter.h"
 #include "party/companions.h"
 #include "party/frmlevelup.h"
 #include "party/party.h"
 #include "party/progression.h"
 #include "platform/controls.h"
 #include "shell/vars.h"
+#include "support/harness.h"
 
 namespace {
 
@@ -76,6 +77,19 @@ TEST_F(LevelUpTest, OneLevelWithItsGainsEvenWhenTheExperienceCoversTwo) {
     EXPECT_EQ(Vars::allyHP, 1);
     ASSERT_FALSE(h.audio.effects().empty());
     EXPECT_EQ(h.audio.effects().front(), "sound/snd28.snd");
+}
+
+TEST_F(LevelUpTest, EachBattleGivesOneLevelWithItsScreen) {
+    h.onShow("frmFight", [](platform::Form& fight) { fight.unload(); });
+    Vars::encounterGroup = 0;
+    Vars::heroExp = 5000;
+    Vars::heroNextExp = party::nextExpAt(4);
+    for (int level : {5, 6}) {
+        spendAndClose();
+        Subs::startEncounter();
+        EXPECT_EQ(Vars::heroLevel, level);
+        EXPECT_EQ(Vars::heroStr, 30 + 3 * (level - 4));
+    }
 }
 
 TEST_F(LevelUpTest, SpellPointLevelShowsTheSpellScreenAfterTheLevelScreen) {

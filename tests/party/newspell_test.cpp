@@ -1,9 +1,9 @@
 // The spell-point screen, driven by the mouse and the select key.
-#include "support/harness.h"
 #include "party/frmnewspell.h"
 #include "platform/controls.h"
 #include "platform/keys.h"
 #include "shell/vars.h"
+#include "support/harness.h"
 
 namespace {
 
