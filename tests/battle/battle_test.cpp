@@ -2,7 +2,6 @@
 
 #include "battle/encounter.h"
 #include "shell/frmtileset.h"
-#include "shell/frmmusic.h"
 #include "shell/vars.h"
 
 namespace battletest {
@@ -46,45 +45,24 @@ void fillStore() {
 }  // namespace
 
 void resetParty() {
-    Vars::mapData.fill(0);
-    Vars::curMap = 0;
-    Vars::posX = 10;
-    Vars::posY = 10;
-    Vars::storyStage = 1;
-    Vars::difficulty = 0;
-    Vars::heroName = "Nina";
     Vars::heroHP = Vars::heroMaxHP = 100;
     Vars::heroMP = Vars::heroMaxMP = 50;
-    Vars::heroStr = Vars::heroDex = Vars::heroWis = 10;
-    Vars::heroLevel = 1;
-    Vars::heroExp = 0;
     Vars::heroNextExp = 1000;
     Vars::heroEquip = {0, 0, 9, 9, 9};
     Vars::heroSpells = {0, 0, 0};
     Vars::heroItems = {0, 0, 0, 0};
-    Vars::amulet = 0;
-    Vars::amuletsOwned = {};
-    Vars::rubies = 0;
     Vars::allyId = 51;
     Vars::allyName = "Jack";
     Vars::allyHP = Vars::allyMaxHP = 100;
     Vars::allyStr = Vars::allyDex = Vars::allyWis = 10;
     Vars::allyEquip = {1, 1, 9, 9, 9};
     Vars::allyMode = 7;  // a tactic that does nothing, unless a test chooses one
-    Vars::encounterGroup = 0;
-    Vars::encounterSteps = 0;
-    Vars::noFlee = 0;
-    clearSlots();
-    Vars::musicTrack = Vars::areaTrack = 2;
     Vars::musicOn = 1;
     Vars::soundOn = 0;
     Vars::autoBattle = 0;
-    Vars::keyRight = 39, Vars::keyLeft = 37, Vars::keyUp = 38, Vars::keyDown = 40,
-    Vars::keySelect = 13;
 }
 
 BattleTest::BattleTest() {
-    frmmusic::get().MMControl1.Close();
     fillStore();
     resetParty();
     f.menuCursor = 0;

@@ -1,18 +1,18 @@
 #pragma once
-// A battle test: a known party, empty monster slots, sound off (so misses
-// and blocks draw nothing for their sound), and the message line recorded.
+// A battle test: a new game's state with a known party on top, sound off (so
+// misses and blocks draw nothing for their sound), and the message line recorded.
 #include <initializer_list>
 #include <string>
 #include <vector>
 
 #include "battle/frmfight.h"
-#include "support/harness.h"
+#include "support/game_test.h"
 
 namespace battletest {
 
 using harness::Draw;
 
-class BattleTest : public harness::HarnessTest {
+class BattleTest : public harness::GameTest {
 protected:
     BattleTest();
     ~BattleTest() override;
@@ -36,7 +36,7 @@ protected:
     std::vector<std::string> effects() const { return h.audio.effects(); }
 };
 
-// Puts the state the battle reads back to these tests' party.
+// Puts these tests' party over a new game's state.
 void resetParty();
 
 }  // namespace battletest
