@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "party/screen_style.h"
+#include "shell/screen_style.h"
 #include "shell/subs.h"
 #include "shell/vars.h"
 
@@ -24,23 +24,23 @@ Vars::u8& attribute(int i) {
 }  // namespace
 
 void frmLevelUp::build() {
-    party::designScreen(*this, "Level Up", 4800, 4260);
+    shell::designScreen(*this, "Level Up", 4800, 4260);
 
-    lblTitle = &party::placeText(add<platform::Label>("lblTitle"), 0, 180, 4800, 18);
+    lblTitle = &shell::placeText(add<platform::Label>("lblTitle"), 0, 180, 4800, 18);
     lblTitle->Caption = "Level Up!";
-    lblLevel = &party::placeText(add<platform::Label>("lblLevel"), 0, 900, 4800, 9.75);
-    lblGains = &party::placeText(add<platform::Label>("lblGains"), 0, 1260, 4800, 9.75);
-    lblPoints = &party::placeText(add<platform::Label>("lblPoints"), 0, 1680, 4800, 9.75);
+    lblLevel = &shell::placeText(add<platform::Label>("lblLevel"), 0, 900, 4800, 9.75);
+    lblGains = &shell::placeText(add<platform::Label>("lblGains"), 0, 1260, 4800, 9.75);
+    lblPoints = &shell::placeText(add<platform::Label>("lblPoints"), 0, 1680, 4800, 9.75);
 
     for (int i = 0; i < 3; ++i) {
         const double top = 2160 + i * 420;
-        party::placeText(add(lblAttr, i), 600, top, 1560, 9.75, platform::Align::Left).Caption =
+        shell::placeText(add(lblAttr, i), 600, top, 1560, 9.75, platform::Align::Left).Caption =
             kAttributeNames[i];
-        party::placeText(add(lblValue, i), 2160, top, 600, 9.75, platform::Align::Right);
-        party::placeText(add(lbl3, kLower + i), 3000, top - 60, 420, 12).Caption = "-";
-        party::placeText(add(lbl3, kRaise + i), 3540, top - 60, 420, 12).Caption = "+";
+        shell::placeText(add(lblValue, i), 2160, top, 600, 9.75, platform::Align::Right);
+        shell::placeText(add(lbl3, kLower + i), 3000, top - 60, 420, 12).Caption = "-";
+        shell::placeText(add(lbl3, kRaise + i), 3540, top - 60, 420, 12).Caption = "+";
     }
-    party::placeText(add(lbl3, kDone), 1800, 3600, 1200, 9.75).Caption = "Done";
+    shell::placeText(add(lbl3, kDone), 1800, 3600, 1200, 9.75).Caption = "Done";
 
     for (const auto& [i, entry] : lbl3) {
         const int index = i;
@@ -92,5 +92,5 @@ void frmLevelUp::lbl3_Click(int index) {
 
 void frmLevelUp::lbl3_MouseMove(int index) {
     for (const auto& [i, entry] : lbl3)
-        entry->ForeColor = i == index ? party::kHighlightColor : party::kEntryColor;
+        entry->ForeColor = i == index ? shell::kHighlightColor : shell::kEntryColor;
 }

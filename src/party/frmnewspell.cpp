@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "party/screen_style.h"
+#include "shell/screen_style.h"
 #include "shell/frmtileset.h"
 #include "shell/subs.h"
 #include "shell/vars.h"
@@ -28,12 +28,12 @@ bool isFull(int group) { return Vars::heroSpells[group] >= kTopGroupLevel; }
 }  // namespace
 
 void frmNewSpell::build() {
-    party::designScreen(*this, "Spell Point", 4800, 4020);
+    shell::designScreen(*this, "Spell Point", 4800, 4020);
     KeyPreview = true;
 
-    lblTitle = &party::placeText(add<platform::Label>("lblTitle"), 0, 180, 4800, 18);
+    lblTitle = &shell::placeText(add<platform::Label>("lblTitle"), 0, 180, 4800, 18);
     lblTitle->Caption = "Spell Point";
-    lblInfo = &party::placeText(add<platform::Label>("lblInfo"), 0, 900, 4800, 9.75);
+    lblInfo = &shell::placeText(add<platform::Label>("lblInfo"), 0, 900, 4800, 9.75);
 
     const frmTileset& store = frmTileset::get();
     for (int i = 0; i < 3; ++i) {
@@ -43,13 +43,13 @@ void frmNewSpell::build() {
         icon.Stretch = true;
         if (store.icons.exists(kGroups[i].icon)) icon.setPicture(store.icons[kGroups[i].icon]);
         platform::Label& entry =
-            party::placeText(add(lbl3, i), 1260, top, 1800, 12, platform::Align::Left);
+            shell::placeText(add(lbl3, i), 1260, top, 1800, 12, platform::Align::Left);
         entry.Caption = kGroups[i].name;
         entry.onClick = [this, i] { lbl3_Click(i); };
         entry.onMouseMove = [this, i](int, int, double, double) { lbl3_MouseMove(i); };
-        party::placeText(add(lblLevel, i), 3120, top, 1080, 12, platform::Align::Right);
+        shell::placeText(add(lblLevel, i), 3120, top, 1080, 12, platform::Align::Right);
     }
-    lblNext = &party::placeText(add<platform::Label>("lblNext"), 0, 3360, 4800, 9.75);
+    lblNext = &shell::placeText(add<platform::Label>("lblNext"), 0, 3360, 4800, 9.75);
 }
 
 void frmNewSpell::Form_Load() {
@@ -57,16 +57,16 @@ void frmNewSpell::Form_Load() {
     lblInfo->Caption = "Choose a spell group to learn.";
     for (int i = 0; i < 3; ++i) {
         lblLevel[i].Caption = std::to_string(Vars::heroSpells[i]) + " / 3";
-        lbl3[i].ForeColor = isFull(i) ? kFull : party::kEntryColor;
+        lbl3[i].ForeColor = isFull(i) ? kFull : shell::kEntryColor;
         lblLevel[i].ForeColor = lbl3[i].ForeColor;
     }
 }
 
 void frmNewSpell::lbl3_MouseMove(int index) {
     if (index == selected || isFull(index)) return;
-    if (selected >= 0) lbl3[selected].ForeColor = party::kEntryColor;
+    if (selected >= 0) lbl3[selected].ForeColor = shell::kEntryColor;
     selected = index;
-    lbl3[index].ForeColor = party::kHighlightColor;
+    lbl3[index].ForeColor = shell::kHighlightColor;
     lblNext->Caption = std::string("Learn ") + kGroups[index].spells[Vars::heroSpells[index]];
     Subs::playSnd17();
 }

@@ -1,10 +1,10 @@
 #pragma once
 // The look of the shell's menu windows: the dialog look of every menu screen
-// (party/screen_style.h) and a title line at the top.
+// (shell/screen_style.h) and a title line at the top.
 #include <string>
 
 #include "platform/form.h"
-#include "party/screen_style.h"
+#include "shell/screen_style.h"
 
 namespace shell {
 
@@ -15,7 +15,7 @@ protected:
 
     // Call first in build().
     void buildWindow(const std::string& caption, const std::string& title, int widthPx, int heightPx) {
-        party::designScreen(*this, caption, widthPx * 15.0, heightPx * 15.0);
+        shell::designScreen(*this, caption, widthPx * 15.0, heightPx * 15.0);
         this->KeyPreview = true;
         platform::Label& label = this->template add<platform::Label>("lblTitle");
         label.Move(0, 300, this->Width, 450);

@@ -1,6 +1,6 @@
-#include "party/screen_style.h"
+#include "shell/screen_style.h"
 
-namespace party {
+namespace shell {
 
 void designScreen(platform::Form& form, const std::string& caption, double width, double height) {
     form.Caption = caption;
@@ -25,4 +25,4 @@ platform::Label& placeText(platform::Label& label, double left, double top, doub
     return label;
 }
 
-}  // namespace party
+}  // namespace shell

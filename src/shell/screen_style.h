@@ -1,12 +1,12 @@
 #pragma once
-// The look the party's screens share: a plain dialog, bold
+// The look the menu screens share: a plain dialog, bold
 // black entries, and white for the entry under the mouse.
 #include <string>
 
 #include "platform/controls.h"
 #include "platform/form.h"
 
-namespace party {
+namespace shell {
 
 constexpr platform::VbColor kEntryColor = platform::vbBlack;
 constexpr platform::VbColor kHighlightColor = platform::vbWhite;
@@ -18,4 +18,4 @@ void designScreen(platform::Form& form, const std::string& caption, double width
 platform::Label& placeText(platform::Label& label, double left, double top, double width,
                            double size, platform::Align align = platform::Align::Center);
 
-}  // namespace party
+}  // namespace shell
