@@ -148,8 +148,8 @@ void frmFight::build() {
                kTalkColour);
     for (const Element& e : kSpecialLines) label(lblSpecial, e, kPointsSmall, battle::kRed);
     lblSpecial[1].Visible = false;
-    // A portrait takes its picture's size; the name stays readable over it.
-    for (const Element& e : kPortraits) image(img, e, false);
+    // Portraits keep to their box, so a face larger than it never covers the name.
+    for (const Element& e : kPortraits) image(img, e, true);
     for (const Element& e : kNames) label(lblName1, e, kPointsName);
     for (const Element& e : kHPLines) label(lblHP, e, kPointsName);
     label(lblMP, {0, {1920, 480, 1575, 255}, "Magek:"}, kPointsName);
