@@ -269,6 +269,8 @@ void Runtime::mouseUp(int button, int shift, int x, int y) {
 }
 
 void Runtime::click(Control& c) {
+    // As with the real mouse, a hidden or disabled control takes no click.
+    if (!c.Visible || !c.Enabled || !c.form().visible()) return;
     double x = c.Width / 2, y = c.Height / 2;
     c.mouseDown(LeftButton, 0, x, y);
     if (c.form().isLoaded()) c.mouseUp(LeftButton, 0, x, y);
@@ -277,6 +279,7 @@ void Runtime::click(Control& c) {
 }
 
 void Runtime::hover(Control& c) {
+    if (!c.Visible || !c.Enabled || !c.form().visible()) return;
     c.mouseMove(0, 0, c.Width / 2, c.Height / 2);
     dirty_ = true;
 }

@@ -89,6 +89,13 @@ TEST_F(Controls, CheckBoxClickTogglesAndProgressBarStaysInRange) {
     EXPECT_EQ(chk.value(), 1);
     chk.setValue(0);
     EXPECT_EQ(clicks, 2);
+    chk.Enabled = false;  // a disabled or hidden control takes no click, as with the mouse
+    h.clickNow(chk);
+    chk.Enabled = true;
+    chk.Visible = false;
+    h.clickNow(chk);
+    EXPECT_EQ(chk.value(), 0);
+    EXPECT_EQ(clicks, 2);
     auto& bar = static_cast<platform::ProgressBar&>(harness::Harness::control("controls", "speed"));
     bar.setValue(11);
     EXPECT_EQ(bar.value(), 10);
