@@ -41,25 +41,6 @@ void scaleByDifficulty() {
     }
 }
 
-void clearSlots() {
-    for (int s = 0; s < 3; ++s) {
-        Vars::monsterPic[s] = 0;
-        Vars::monsterHP[s] = 0;
-        Vars::monsterHitMin[s] = 0;
-        Vars::monsterHitMax[s] = 0;
-        Vars::monsterSpecialMin[s] = 0;
-        Vars::monsterSpecialMax[s] = 0;
-        Vars::monsterAccuracy[s] = 0;
-        Vars::monsterExp[s] = 0;
-        Vars::monsterRubies[s] = 0;
-        Vars::monsterDefense[s] = 0;
-        Vars::monsterMagicDefense[s] = 0;
-        Vars::monsterDelayMin[s] = 0;
-        Vars::monsterDelayMax[s] = 0;
-        Vars::monsterName[s].clear();
-    }
-}
-
 // A lost battle has unloaded the map screen: it is left alone then, and the
 // next game loads it afresh.
 void setMapOverlay(bool battleOver) {
@@ -94,7 +75,7 @@ void startEncounter() {
         levelUp();
     if (Vars::heroLevel == kTopLevel) Vars::heroExp = 99999;
     Vars::noFlee = 0;
-    clearSlots();
+    Vars::clearMonsterSlots();
     setMapOverlay(true);
 }
 

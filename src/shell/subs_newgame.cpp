@@ -13,25 +13,6 @@ void clear(std::array<T, N>& a) {
     a.fill(T{});
 }
 
-void clearMonsterSlots() {
-    using namespace Vars;
-    clear(monsterPic);
-    clear(monsterHP);
-    clear(monsterName);
-    clear(monsterHitMax);
-    clear(monsterHitMin);
-    clear(monsterSpecialMax);
-    clear(monsterSpecialMin);
-    clear(monsterAccuracy);
-    clear(monsterExp);
-    clear(monsterRubies);
-    clear(monsterDefense);
-    clear(monsterMagicDefense);
-    clear(monsterDelayMin);
-    clear(monsterDelayMax);
-    noFlee = 0;
-}
-
 }  // namespace
 
 void initNewGame() {
@@ -63,6 +44,7 @@ void initNewGame() {
     encounterGroup = 0;
     encounterSteps = 0;
     clearMonsterSlots();
+    noFlee = 0;
     portraitId = 0;
     shopKind = 0;
     talkChain = 0;

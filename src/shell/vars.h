@@ -77,6 +77,19 @@ inline std::array<u8, 3> monsterMagicDefense{};
 inline std::array<i16, 3> monsterDelayMin{};
 inline std::array<i16, 3> monsterDelayMax{};
 
+// Empties all three slots, as after every battle and in a new game.
+inline void clearMonsterSlots() {
+    monsterPic = {};
+    monsterHP = {};
+    monsterName = {};
+    monsterHitMax = monsterHitMin = {};
+    monsterSpecialMax = monsterSpecialMin = {};
+    monsterAccuracy = {};
+    monsterExp = monsterRubies = {};
+    monsterDefense = monsterMagicDefense = {};
+    monsterDelayMin = monsterDelayMax = {};
+}
+
 // Music and sound.
 inline u8 musicTrack = 2;  // the track now playing
 inline u8 areaTrack = 2;   // the track to return to (2 is the title music)

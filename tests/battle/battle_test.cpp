@@ -7,17 +7,6 @@
 namespace battletest {
 namespace {
 
-void clearSlots() {
-    Vars::monsterPic = {};
-    Vars::monsterHP = {};
-    Vars::monsterName = {};
-    Vars::monsterHitMax = Vars::monsterHitMin = {};
-    Vars::monsterSpecialMax = Vars::monsterSpecialMin = {};
-    Vars::monsterAccuracy = {};
-    Vars::monsterExp = Vars::monsterRubies = {};
-    Vars::monsterDefense = Vars::monsterMagicDefense = {};
-    Vars::monsterDelayMin = Vars::monsterDelayMax = {};
-}
 
 // Pictures of distinct sizes wherever the store has none, so the screen's
 // pictures can be told apart and placed.
@@ -72,7 +61,7 @@ BattleTest::BattleTest() {
 BattleTest::~BattleTest() { f.onTalk = nullptr; }
 
 void BattleTest::monsters(int slot0, int slot1, int slot2) {
-    clearSlots();
+    Vars::clearMonsterSlots();
     int ids[] = {slot0, slot1, slot2};
     for (int s = 0; s < 3; ++s) Subs::setMonster(ids[s], s);
 }
