@@ -128,4 +128,25 @@ constexpr bool everyStepListed(const SceneScript& s) {
     return ok;
 }
 
+// An ordinary scene (not the opening, reunion or ending): steps 1..N-1 each
+// say exactly one line, a new face comes before it and anything else after
+// it; step N only ends the scene.
+constexpr bool ordinaryStepForm(const SceneScript& s) {
+    bool ok = everyStepListed(s);
+    for (const SceneStep& step : s.steps) {
+        if (step.number == s.stepCount) continue;
+        int lines = 0;
+        for (const Operation& o : step.operations()) {
+            if (o.op == Op::setLine)
+                ++lines;
+            else if (o.op == Op::setPortrait)
+                ok = ok && require(lines == 0, "a new face comes before the line");
+            else
+                ok = ok && require(lines == 1, "pictures, sounds and music come after the line");
+        }
+        ok = ok && require(lines == 1, "every step says exactly one line");
+    }
+    return ok;
+}
+
 }  // namespace cutscenes

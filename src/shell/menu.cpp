@@ -75,19 +75,18 @@ void Menu::choose(int index) {
 
 bool Menu::keyDown(int keyCode) {
     namespace vk = platform::vk;
-    int previous, next, selectKey;
-    if (style_.fixedKeys) {
-        previous = style_.horizontal ? vk::Left : vk::Up;
-        next = style_.horizontal ? vk::Right : vk::Down;
-        selectKey = vk::Return;
-    } else {
-        previous = style_.horizontal ? Vars::keyLeft : Vars::keyUp;
-        next = style_.horizontal ? Vars::keyRight : Vars::keyDown;
-        selectKey = Vars::keySelect;
-    }
-    if (keyCode == previous) {
+    const int up = style_.fixedKeys ? vk::Up : Vars::keyUp;
+    const int down = style_.fixedKeys ? vk::Down : Vars::keyDown;
+    const int left = style_.fixedKeys ? vk::Left : Vars::keyLeft;
+    const int right = style_.fixedKeys ? vk::Right : Vars::keyRight;
+    const int selectKey = style_.fixedKeys ? int(vk::Return) : Vars::keySelect;
+    const bool vertical = style_.bothAxes || !style_.horizontal;
+    const bool horizontal = style_.bothAxes || style_.horizontal;
+    const bool back = (vertical && keyCode == up) || (horizontal && keyCode == left);
+    const bool on = (vertical && keyCode == down) || (horizontal && keyCode == right);
+    if (back) {
         step(-1);
-    } else if (keyCode == next) {
+    } else if (on) {
         step(+1);
     } else if (keyCode == selectKey) {
         if (labels_.exists(selected_)) choose(selected_);

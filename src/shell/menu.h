@@ -30,6 +30,8 @@ struct MenuStyle {
     platform::VbColor normal = platform::vbBlack;
     // Up/down (Vars::keyUp, keyDown) or left/right (keyLeft, keyRight).
     bool horizontal = false;
+    // Both pairs move it: up and left go back, down and right go on.
+    bool bothAxes = false;
     // Sound 17 when a key moves the selection (title and status screens).
     bool keySound = false;
     // Sound 17 when the mouse moves onto another entry.
