@@ -32,7 +32,7 @@ void drawMasked(platform::PictureBox& view, const PictureArray& tiles, int mask,
 }  // namespace
 
 void drawMapView(platform::PictureBox& view, ConstMapSlice map, int x, int y, int facing,
-                 bool outdoors) {
+                 bool outdoors, std::span<const MapFigure> figures) {
     const PictureArray& tiles = frmTileset::get().Tiles;
     for (int i = 0; i < kViewCols; ++i) {
         for (int j = 0; j < kViewRows; ++j) {
@@ -48,6 +48,15 @@ void drawMapView(platform::PictureBox& view, ConstMapSlice map, int x, int y, in
                               kCellPx);
             if (map[sliceIndex(wx, wy, 1)] != 0) drawMasked(view, tiles, kChestMask, kChest, px, py);
         }
+    }
+    const PictureArray& monsters = frmTileset::get().imgEnemy;
+    for (const MapFigure& f : figures) {
+        // The view's column and row of the figure, the edges wrapping round.
+        const int i = wrapX(f.x - x + kHeroCol), j = wrapY(f.y - y + kHeroRow);
+        const bool lit = outdoors || (std::abs(i - kHeroCol) <= kLitRadius &&
+                                      std::abs(j - kHeroRow) <= kLitRadius);
+        if (i < kViewCols && j < kViewRows && lit && monsters.exists(f.picture))
+            view.PaintPicture(*monsters[f.picture], i * kCellPx, j * kCellPx, kCellPx, kCellPx);
     }
     const HeroSprite& hero = kHeroSprites[facing & 3];
     drawMasked(view, tiles, hero.mask, hero.sprite, kHeroCol * kCellPx, kHeroRow * kCellPx);
