@@ -26,7 +26,7 @@ constexpr std::array kMap0 = {
                  "Pilgrims come this way to the Holy Chapel. Turn west where the road forks, then "
                  "south to the shrine.")}},
     // Stage 166 leaves the hero on the shrine's doorstep.
-    Trigger{166, {142, 114, 146, 118},
+    Trigger{166, {142, 113, 146, 117},
             {scene(), stage(190),
              say(kMonk, "Monk",
                  "Rest on our steps, child. When you wish to be alone, the path east of the shrine "
@@ -41,12 +41,12 @@ constexpr std::array kMap0 = {
             {scene(), stage(259),
              ally("Guards hold the roads to the palace. We go under the mountains instead, "
                   "through the cave by the shrine.")}},
-    Trigger{259, {138, 122, 143, 126},
+    Trigger{259, {138, 122, 142, 126},
             {scene(), stage(260),
              ally("The cave mouth is just ahead. Keep your blade out; the Guards set beasts in "
                   "those tunnels.")}},
     // Out of the mountain cave, west along the road.
-    Trigger{320, {94, 77, 99, 80},
+    Trigger{320, {92, 77, 98, 80},
             {scene(), stage(340),
              ally("The palace stands in the west. Follow the road past the crossroads and turn "
                   "north at the end.")}},
