@@ -43,8 +43,8 @@ constexpr std::array kMap4 = {
                   "road all the way west.")}},
     Trigger{896, {kReunionX, kReunionY, kReunionX, kReunionY},
             {scene(), changeAlly(), stage(898),
-             hero("He went into the mountains east of town. The cave to the north-east leads "
-                  "down after him.")}},
+             hero("Maurice went into the mountains east of town. The cave to the north-east "
+                  "leads down after him.")}},
 };
 
 }  // namespace

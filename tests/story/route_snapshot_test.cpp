@@ -1,0 +1,69 @@
+// Pictures of the route as a player meets it, saved under the build folder:
+// the guarded hall with its monsters, the palace, and the reunion's doorstep,
+// each with the talk box the trigger there shows.
+#include <gtest/gtest.h>
+
+#include "party/party.h"
+#include "platform/keys.h"
+#include "shell/frmtileset.h"
+#include "shell/vars.h"
+#include "support/game_test.h"
+#include "world/frmmap.h"
+#include "world/map_files.h"
+
+namespace {
+
+namespace vk = platform::vk;
+
+class RouteSnapshot : public harness::GameTest {
+protected:
+    void SetUp() override {
+        h.linkAssets();
+        frmTileset::get().loadPictures();
+        world::loadAllMaps();
+        Vars::heroName = "Wilhelmina";
+        Vars::heroHP = Vars::heroMaxHP = 500;
+        h.onShow("frmCutscene", [](platform::Form& f) { f.unload(); });
+        h.onShow("frmFight", [](platform::Form& f) { f.unload(); });
+        h.onShow("frmChangeCharacter", [this](platform::Form&) { h.click("frmChangeCharacter", "lbl3", 0); });
+    }
+    // Stands one step short of a place at a stage, and takes the step.
+    void stepInto(int map, int x, int y, int stage, int allyId, int key) {
+        Vars::curMap = std::uint8_t(map);
+        Vars::posX = std::int16_t(x);
+        Vars::posY = std::int16_t(y);
+        Vars::storyStage = std::int16_t(stage);
+        Vars::allyId = std::uint8_t(allyId);
+        Subs::setAlly(Vars::allyId);
+        Vars::allyHP = Vars::allyMaxHP;
+        frmMap::get().show();
+        h.advance(125);
+        h.keyNow(key);
+    }
+};
+
+TEST_F(RouteSnapshot, TheGuardedHall) {
+    stepInto(1, 145, 129, 260, 21, vk::Right);
+    ASSERT_TRUE(frmMap::get().talkShown());
+    h.snapshot("route_guarded_hall");
+}
+
+TEST_F(RouteSnapshot, TheMonstersWaitingInTheHall) {
+    stepInto(1, 150, 125, 261, 21, vk::Up);
+    ASSERT_FALSE(frmMap::get().talkShown());
+    h.snapshot("route_hall_monsters");
+}
+
+TEST_F(RouteSnapshot, ThePalace) {
+    stepInto(0, 52, 60, 344, 21, vk::Up);
+    ASSERT_TRUE(frmMap::get().talkShown());
+    h.snapshot("route_palace");
+}
+
+TEST_F(RouteSnapshot, TheReunionDoorstep) {
+    stepInto(4, 6, 18, 896, 12, vk::Left);
+    ASSERT_TRUE(frmMap::get().talkShown());
+    h.snapshot("route_reunion");
+}
+
+}  // namespace
