@@ -11,6 +11,13 @@ namespace {
 constexpr int kReunionX = 5, kReunionY = 18;
 
 constexpr std::array kMap4 = {
+    // Up from the frozen caves by either way: where home lies.
+    Trigger{424, {120, 101, 120, 101},
+            {ally("Home at last! Father's town lies up the road to the north-west, inside its "
+                  "walls.")}},
+    Trigger{424, {40, 31, 40, 31},
+            {ally("Home at last! Follow the road east, then south, and Father's town is at the "
+                  "end of it.")}},
     Trigger{424, {81, 55, 91, 64},
             {scene(), stage(460),
              ally("Then we ask the town in the snow for help. It lies south, past the tower's "

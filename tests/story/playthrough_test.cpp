@@ -162,8 +162,13 @@ protected:
     bool advanceStage() {
         const int stage = Vars::storyStage;
         for (int attempt = 0; attempt < 50 && Vars::storyStage == stage && map().isLoaded(); ++attempt) {
+            // Lines that only point the way are passed by; the goal is a
+            // trigger that moves the story on.
             const std::vector<Move> path = pathTo([stage](const Cell& c) {
-                return world::triggerAt(c.map, stage, c.x, c.y) != nullptr;
+                const world::Trigger* t = world::triggerAt(c.map, stage, c.x, c.y);
+                return t != nullptr && std::any_of(t->actions.begin(), t->actions.end(), [](const world::Action& a) {
+                           return a.op == world::Op::stage;
+                       });
             });
             if (path.empty()) {
                 ADD_FAILURE() << "no way to the place of stage " << stage << " from " << here().map << ":"
