@@ -17,7 +17,8 @@ SurfaceDesign secondContinent() {
     d.swamps = {{40, 100, 14, 9}};
     d.forests = {{62, 44, 13, 8}, {102, 58, 11, 13}, {28, 72, 12, 10}, {176, 66, 6, 9}};
     d.mountains = {{78, 84, 9, 5}, {88, 80, 6, 5}, {70, 88, 5, 4}, {130, 62, 5, 6}, {132, 76, 6, 6},
-                   {127, 84, 4, 4}, {180, 44, 5, 6}, {184, 52, 4, 5}};
+                   {127, 84, 4, 4}, {180, 44, 5, 6}, {184, 52, 4, 5},
+                   {45, 24, 6, 4}};  // east of the fishing town, round the northern cave
     d.lakes = {{54, 66, 6, 4}, {80, 84, 5, 4}};
     d.rivers = {{{54, 70}, {56, 84}, {62, 96}, {64, 112}, {66, 140}}};
     // The fishing town's first house has its doorstep at (5, 18), a place of the story.
