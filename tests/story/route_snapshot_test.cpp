@@ -60,6 +60,12 @@ TEST_F(RouteSnapshot, ThePalace) {
     h.snapshot("route_palace");
 }
 
+TEST_F(RouteSnapshot, TheZephyrsTower) {
+    stepInto(4, 80, 86, 546, 12, vk::Up);
+    ASSERT_TRUE(frmMap::get().talkShown());
+    h.snapshot("route_tower");
+}
+
 TEST_F(RouteSnapshot, TheReunionDoorstep) {
     stepInto(4, 6, 18, 896, 12, vk::Left);
     ASSERT_TRUE(frmMap::get().talkShown());
