@@ -58,11 +58,12 @@ constexpr std::array kMap2 = {
             {fight(6), stage(378),
              ally("Look at that, a whole line of them up the north passage. They won't stop "
                   "us.")}},
-    guard(378, 56, 94, 36), guard(379, 56, 92, 37), guard(380, 56, 90, 38),
-    guard(381, 56, 88, 39), guard(382, 56, 86, 40), guard(383, 56, 84, 41),
-    guard(384, 56, 82, 42), guard(385, 56, 80, 43), guard(386, 56, 78, 44),
-    guard(387, 56, 76, 45), guard(388, 56, 74, 46), guard(389, 56, 72, 47),
-    guard(390, 56, 70, 48),
+    // Rows 76 to 78 are left clear: a side passage opens there.
+    guard(378, 56, 95, 36), guard(379, 56, 93, 37), guard(380, 56, 91, 38),
+    guard(381, 56, 89, 39), guard(382, 56, 87, 40), guard(383, 56, 85, 41),
+    guard(384, 56, 83, 42), guard(385, 56, 81, 43), guard(386, 56, 79, 44),
+    guard(387, 56, 75, 45), guard(388, 56, 73, 46), guard(389, 56, 71, 47),
+    guard(390, 56, 69, 48),
     Trigger{391, {56, 68, 57, 68},
             {fight(49), stage(392),
              ally("Done! The passage turns east at the top. On to the hall beyond.")},
@@ -76,7 +77,9 @@ constexpr std::array kMap2 = {
             {fight(6), stage(395),
              ally("East now. The far stairs lead deeper, toward home.")}},
     Trigger{395, {115, 40, 115, 41},
-            {fight(6), stage(396), ally("Still more? Father would laugh at these Guards.")}},
+            {fight(6), stage(396),
+             ally("Still more? Father would laugh at these Guards. The stairs wait in the hall "
+                  "east of here.")}},
     Trigger{396, {142, 34, 145, 45},
             {fight(25), stage(417),
              ally("The stairs are in this hall. Down to the fire caves!")}},

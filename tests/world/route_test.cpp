@@ -170,6 +170,19 @@ TEST_F(RouteInTheWorld, TheZonesPlayWhatEachSceneLeavesPlaying) {
     EXPECT_EQ(world::zoneAt(0, 152, 130)->track, 0);
 }
 
+TEST_F(RouteInTheWorld, NobodySlipsPastACorridorMonster) {
+    for (int m : {1, 2})
+        for (const world::Trigger& t : world::routeOf(m)) {
+            if (t.monster.x < 0) continue;
+            EXPECT_FALSE(world::isBlocking(Vars::cell(t.monster.x, t.monster.y, 0, m)));
+            // Across the corridor, every open cell of the monster's row is its.
+            for (int x = t.area.x0 - 3; x <= t.area.x1 + 3; ++x)
+                if (!world::isBlocking(Vars::cell(x, t.area.y0, 0, m))) {
+                    EXPECT_TRUE(t.area.holds(x, t.area.y0)) << "map " << m << " at " << x << "," << t.area.y0;
+                }
+        }
+}
+
 TEST_F(RouteInTheWorld, TheReunionDoorstepLiesBeforeAHouseInTown) {
     EXPECT_FALSE(world::isBlocking(Vars::cell(5, 18, 0, 4)));
     EXPECT_TRUE(world::isBlocking(Vars::cell(5, 17, 0, 4)));  // the house front
