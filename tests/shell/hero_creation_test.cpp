@@ -112,6 +112,7 @@ TEST_F(HeroCreation, TheKeysOfBothAxesWalkTheEntriesFromTheTop) {
         });
     };
     note();
+    h.then([&] { h.snapshot("hero_creation"); });
     for (int i = 0; i < 9; ++i) {
         h.key(i % 2 == 0 ? Vars::keyRight : Vars::keyDown);
         note();
