@@ -85,8 +85,9 @@ TEST_F(Dialogs, TypingWhileAButtonHasTheFocusLeavesTheTextAlone) {
 }
 
 // The window's pixel at a point of a control of the dialog shown.
-std::uint32_t pixelAt(const platform::Picture& shot, const std::string& control, int dx, int dy) {
-    const platform::Control& c = harness::Harness::control("MsgBox", control);
+std::uint32_t pixelAt(const platform::Picture& shot, const std::string& control, int dx, int dy,
+                      const std::string& form = "MsgBox") {
+    const platform::Control& c = harness::Harness::control(form, control);
     int ox, oy;
     platform::Runtime::get().clientOrigin(c.form(), ox, oy);
     return shot.pixel(ox + int(c.Left) + dx, oy + int(c.Top) + dy) & 0xFFFFFF;
@@ -119,6 +120,25 @@ TEST_F(Dialogs, TheFocusedButtonCarriesTheFrameAndTheDottedMark) {
     EXPECT_EQ(looks[1].yesDot, face);
     EXPECT_EQ(looks[1].noFrame, black);
     EXPECT_EQ(looks[1].noDot, black);
+}
+
+TEST_F(Dialogs, WhileTheTextHasTheFocusOKCarriesTheFrame) {
+    std::vector<std::uint32_t> okFrames;
+    auto look = [&] {
+        h.then([&] {
+            auto shot = h.snapshot("inputbox_focus");
+            okFrames.push_back(pixelAt(*shot, "cmdOK", -1, 10, "InputBox"));
+        });
+    };
+    look();
+    h.key(vk::Tab);
+    h.key(vk::Tab);
+    look();
+    h.key(vk::Escape);
+    platform::InputBox("Command?");
+    ASSERT_EQ(okFrames.size(), 2u);
+    EXPECT_EQ(okFrames[0], 0x000000u);
+    EXPECT_NE(okFrames[1], 0x000000u) << "the frame went with the focus to Cancel";
 }
 
 TEST_F(Dialogs, AMessageBoxIsWideEnoughForItsWholeTitle) {
