@@ -180,4 +180,21 @@ TEST_F(LevelUpTest, AttributesAllAtTheTopLetTheScreenClose) {
     EXPECT_FALSE(frmLevelUp::get().isLoaded());
 }
 
+TEST_F(LevelUpTest, OneAttributeBelowTheTopStillWantsThePoints) {
+    int boxes = 0;
+    h.onShow("MsgBox", [&](platform::Form&) { ++boxes; });
+    for (int low = 0; low < 3; ++low) {
+        SCOPED_TRACE(low);
+        Vars::heroLevel = 4;
+        Vars::heroStr = Vars::heroDex = Vars::heroWis = 100;
+        (low == 0 ? Vars::heroStr : low == 1 ? Vars::heroDex : Vars::heroWis) = 99;
+        clicks({frmLevelUp::kDone});
+        h.answerMsgBox(platform::vbOK);
+        clicks({frmLevelUp::kRaise + low, frmLevelUp::kDone});  // two points stay: nothing takes them
+        Subs::levelUp();
+        EXPECT_EQ(boxes, low + 1);
+        EXPECT_FALSE(frmLevelUp::get().isLoaded());
+    }
+}
+
 }  // namespace
