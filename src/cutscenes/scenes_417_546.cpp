@@ -23,7 +23,7 @@ constexpr SceneStep kSteps417[] = {
     {4, setLine("Now Ryu has gone to call the Zephyrs down at that tower, with his sister beside him.")},
     {5, setLine("Two children of that blood on the same road, and every Demon alive hunting for it.")},
     {6, setLine("I swore to their father I'd stay by Ryu's side. Now I'm watching a mountain instead of him.")},
-    {7, setLine("This war has already cost too much. Burnt farms, empty villages, and a friend I helped to bury.")},
+    {7, setLine("This war has already cost too much. Burnt farms, empty villages, and a girl I carried to her burial.")},
     {8, setLine("That mountain is the only way to end it. Somewhere there must be a path the patrols don't use.")},
     {9, setLine("Climbing in by night might work, if the heat doesn't kill us before the Demons do.")},
     {10, setLine("...")},
@@ -91,7 +91,7 @@ constexpr SceneStep kSteps424[] = {
     {16, setPortrait(Ryu), setLine("Stubborn, just like him. Fine, we stay together. But that tower won't be easy to reach.")},
     {17, setLine("It stands above the mountains, with water all around it. We'll need help to get there.")},
     {18, setPortrait(Hero), setLine("Who would help us here? I don't know a single soul on this side of the sea.")},
-    {19, setPortrait(Ryu), setLine("There's a town in the snow, far to the south. We'll ask there. And if we meet Tina, she explains.")},
+    {19, setPortrait(Ryu), setLine("There's a town in the snow, far to the south. We'll ask there. And if we meet Tina, she owes us answers.")},
     {20, endScene()},
 };
 constexpr Operation kAfter424[] = {playTrack(19)};
