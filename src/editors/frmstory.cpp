@@ -1,5 +1,6 @@
 #include "editors/frmstory.h"
 
+#include "editors/frmsave.h"
 #include "platform/keys.h"
 #include "shell/frmtileset.h"
 #include "shell/subs.h"
@@ -74,7 +75,7 @@ void frmStory::Form_KeyDown(int keyCode, int) {
 void frmStory::menuSelect(int index) {
     unload();
     switch (index) {
-        case SaveEditor: break;
+        case SaveEditor: frmSave::get().showModal(); break;
         case MapEditor: break;  // the map maker opens here once it is part of the program
         case Return: break;
     }

@@ -1,7 +1,9 @@
 // The editor menu, reached from the title screen's "Game Editors".
+#include "editors/frmsave.h"
 #include "editors/frmstory.h"
 #include "platform/keys.h"
 #include "shell/frmtitle.h"
+#include "shell/savefile.h"
 #include "shell/vars.h"
 #include "support/game_test.h"
 
@@ -136,6 +138,26 @@ TEST_F(EditorMenu, ChoosingReturnOrTheMapEditorLeadsBackToTheTitle) {
         EXPECT_TRUE(frmTitle::get().visible());
         EXPECT_EQ(h.pendingActions(), 0u);
     }
+}
+
+// The menu is gone before the save editor opens, so leaving the editor
+// shows the title again.
+TEST_F(EditorMenu, SaveEditorOpensOverTheTitleAlone) {
+    savefile::createSlotNamesIfMissing();
+    bool menuLoaded = true, editorModal = false;
+    h.then([this] { h.audio.clear(); });
+    h.key(vk::Return);
+    h.then([&] {
+        menuLoaded = frmStory::get().isLoaded();
+        editorModal = frmSave::get().isModal();
+    });
+    h.click("frmSave", "lbl3", 8);
+    openFromTitle();
+    EXPECT_FALSE(menuLoaded);
+    EXPECT_TRUE(editorModal);
+    EXPECT_FALSE(frmSave::get().isLoaded());
+    EXPECT_EQ(h.audio.effects(), Strings(2, "sound/snd2.snd"));
+    EXPECT_TRUE(frmTitle::get().visible());
 }
 
 }  // namespace
