@@ -37,7 +37,6 @@ void frmStory::build() {
     if (store.Image1) picture1.setPicture(store.Image1);
     // The picture is larger than the box; the box keeps its size.
     picture1.Move(120, 120, 2895, 2415);
-    picture1.onMouseMove = [this](int, int, double, double) { menu.select(menu.selected()); };
 
     platform::Label& title = add(lbl, 1);
     title.Move(120, 300, 2895, 400);

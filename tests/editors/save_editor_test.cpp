@@ -124,21 +124,36 @@ TEST_F(SaveEditor, OpensWithTheMusicOffAndReturnPlaysItAgain) {
 // The rows as the editor's design gives them: bar, value label, the bar's
 // starting value and the variable it writes.
 struct Row {
-    int bar, valueLabel, start;
+    int bar, valueLabel, start, max;
     double (*variable)();
 };
 const Row kRows[] = {
-    {7, 0, 0, [] { return Vars::rubies; }},
-    {5, 14, 0, [] { return double(Vars::heroItems[0]); }},
-    {6, 16, 0, [] { return double(Vars::heroItems[2]); }},
-    {8, 18, 0, [] { return double(Vars::heroItems[1]); }},
-    {9, 20, 0, [] { return double(Vars::heroItems[3]); }},
-    {0, 6, 20, [] { return double(Vars::heroMaxHP); }},
-    {1, 3, 0, [] { return double(Vars::heroMaxMP); }},
-    {2, 8, 10, [] { return double(Vars::heroStr); }},
-    {3, 10, 10, [] { return double(Vars::heroDex); }},
-    {4, 12, 10, [] { return double(Vars::heroWis); }},
+    {7, 0, 0, 9999, [] { return Vars::rubies; }},
+    {5, 14, 0, 99, [] { return double(Vars::heroItems[0]); }},
+    {6, 16, 0, 99, [] { return double(Vars::heroItems[2]); }},
+    {8, 18, 0, 99, [] { return double(Vars::heroItems[1]); }},
+    {9, 20, 0, 99, [] { return double(Vars::heroItems[3]); }},
+    {0, 6, 20, 500, [] { return double(Vars::heroMaxHP); }},
+    {1, 3, 0, 255, [] { return double(Vars::heroMaxMP); }},
+    {2, 8, 10, 100, [] { return double(Vars::heroStr); }},
+    {3, 10, 10, 100, [] { return double(Vars::heroDex); }},
+    {4, 12, 10, 100, [] { return double(Vars::heroWis); }},
 };
+
+// The bars stop at their ends: the least the game's loader takes, and the top.
+TEST_F(SaveEditor, EachBarStopsAtItsEnds) {
+    for (const Row& row : kRows) {
+        SCOPED_TRACE("bar " + std::to_string(row.bar));
+        double low = -1, high = -1;
+        moveBar(row.bar, 40000);
+        h.then([&] { high = row.variable(); });
+        moveBar(row.bar, -40000);
+        h.then([&] { low = row.variable(); });
+        run();
+        EXPECT_EQ(high, row.max);
+        EXPECT_EQ(low, row.start);
+    }
+}
 
 // Each bar writes its own variable; any move copies all ten bars, so the
 // others write their starting values, and all ten labels follow.
