@@ -121,6 +121,34 @@ TEST_F(SaveEditor, OpensWithTheMusicOffAndReturnPlaysItAgain) {
     EXPECT_EQ(h.audio.music(), Strings{"close"});
 }
 
+TEST_F(SaveEditor, ShowsItsTextsAndTheTenSlots) {
+    std::map<int, std::string> captions;
+    Strings actions, items;
+    std::string title;
+    h.then([&] {
+        for (int i : {1, 4, 13, 15, 17, 19, 5, 2, 7, 9, 11, 0, 3, 6, 20}) captions[i] = label(i).Caption;
+        for (int i : {0, 1, 8})
+            actions.push_back(static_cast<platform::Label&>(h.control("frmSave", "lbl3", i)).Caption);
+        auto& combo = static_cast<platform::ComboBox&>(h.control("frmSave", "Combo1"));
+        for (int i = 0; i < combo.listCount(); ++i) items.push_back(combo.list(i));
+        EXPECT_EQ(combo.listIndex(), -1);
+        title = static_cast<platform::Label&>(h.control("frmSave", "lbl", 1)).Caption;
+        const auto& line = static_cast<platform::LineControl&>(h.control("frmSave", "Line1"));
+        EXPECT_GT(line.X1, 0);
+        EXPECT_LT(line.X2, h.form("frmSave").Width);
+    });
+    run();
+    EXPECT_EQ(title, "Save Game Editor");
+    const std::map<int, std::string> expected = {
+        {1, "Saved Game:"}, {4, "Rubies:"},   {13, "Herbs:"},    {15, "Potions:"}, {17, "Berries:"},
+        {19, "Fire Potions:"}, {5, "Max Health:"}, {2, "Max Magek:"}, {7, "Strength:"}, {9, "Dexterity:"},
+        {11, "Wisdom:"}, {0, "0"}, {3, "0"}, {6, "0"}, {20, "0"}};
+    EXPECT_EQ(captions, expected);
+    EXPECT_EQ(actions, (Strings{"( Load )", "( Save )", "( Return )"}));
+    EXPECT_EQ(items, (Strings{"Save 0", "Save 1", "Save 2", "Save 3", "Save 4", "Save 5", "Save 6", "Save 7",
+                              "Save 8", "Save 9"}));
+}
+
 // The rows as the editor's design gives them: bar, value label, the bar's
 // starting value and the variable it writes.
 struct Row {
