@@ -42,34 +42,26 @@ protected:
     }
 };
 
-TEST_F(RouteSnapshot, TheGuardedHall) {
-    stepInto(1, 145, 129, 260, 21, vk::Right);
-    ASSERT_TRUE(frmMap::get().talkShown());
-    h.snapshot("route_guarded_hall");
-}
-
-TEST_F(RouteSnapshot, TheMonstersWaitingInTheHall) {
-    stepInto(1, 150, 125, 261, 21, vk::Up);
-    ASSERT_FALSE(frmMap::get().talkShown());
-    h.snapshot("route_hall_monsters");
-}
-
-TEST_F(RouteSnapshot, ThePalace) {
-    stepInto(0, 52, 60, 344, 21, vk::Up);
-    ASSERT_TRUE(frmMap::get().talkShown());
-    h.snapshot("route_palace");
-}
-
-TEST_F(RouteSnapshot, TheZephyrsTower) {
-    stepInto(4, 80, 86, 546, 12, vk::Up);
-    ASSERT_TRUE(frmMap::get().talkShown());
-    h.snapshot("route_tower");
-}
-
-TEST_F(RouteSnapshot, TheReunionDoorstep) {
-    stepInto(4, 6, 18, 896, 12, vk::Left);
-    ASSERT_TRUE(frmMap::get().talkShown());
-    h.snapshot("route_reunion");
+TEST_F(RouteSnapshot, PlacesOfTheRouteWithTheirLines) {
+    struct Shot {
+        const char* name;
+        int map, x, y, stage, allyId, key;
+        bool talks;
+    };
+    const Shot shots[] = {
+        {"route_guarded_hall", 1, 145, 129, 260, 21, vk::Right, true},
+        {"route_hall_monsters", 1, 150, 125, 261, 21, vk::Up, false},
+        {"route_palace", 0, 52, 60, 344, 21, vk::Up, true},
+        {"route_tower", 4, 80, 86, 546, 12, vk::Up, true},
+        {"route_reunion", 4, 6, 18, 896, 12, vk::Left, true},
+    };
+    for (const Shot& s : shots) {
+        SCOPED_TRACE(s.name);
+        stepInto(s.map, s.x, s.y, s.stage, s.allyId, s.key);
+        EXPECT_EQ(frmMap::get().talkShown(), s.talks);
+        h.snapshot(s.name);
+        frmMap::get().unload();
+    }
 }
 
 }  // namespace
