@@ -242,8 +242,8 @@ TEST_F(Playthrough, FromANewGameToTheTitleAfterTheEnding) {
     EXPECT_FALSE(map().isLoaded());
     EXPECT_TRUE(frmTitle::get().visible());
 
-    std::printf("play-through: %.2f s real, %d steps, %d battles (%zu fixed)\n", seconds, steps, battles,
-                fights.size());
+    std::printf("play-through: %.2f s real, %.0f min of play, %d steps, %d battles (%zu fixed)\n", seconds,
+                double(h.now()) / 60000, steps, battles, fights.size());
     for (const auto& [m, stage] : mapChanges) std::printf("  map %d at stage %d\n", m, stage);
 }
 
