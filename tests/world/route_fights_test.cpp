@@ -77,11 +77,16 @@ TEST_F(RouteFights, ALostFightComesBackInTheNextGame) {
     EXPECT_EQ(Vars::storyStage, kGuardStage + 1);
 }
 
-TEST_F(RouteFights, TheAllyFallingLosesTheFightToo) {
-    duringBattle = [] { Vars::allyHP = 0; };
-    walk(vk::Up);
-    EXPECT_EQ(Vars::storyStage, kGuardStage);
-    EXPECT_FALSE(map().isLoaded());  // a fallen party ends the game
+TEST_F(RouteFights, EitherOfThePartyFallingLosesTheFight) {
+    for (Vars::i16* fallen : {&Vars::heroHP, &Vars::allyHP}) {
+        duringBattle = [fallen] { *fallen = 0; };
+        walk(vk::Up);
+        EXPECT_EQ(Vars::storyStage, kGuardStage);
+        EXPECT_FALSE(map().isLoaded());  // a fallen party ends the game
+        *fallen = 20;
+        place(1, kGuardX, kGuardY + 1);
+        open();
+    }
 }
 
 TEST_F(RouteFights, AWaitingMonsterIsDrawnOnItsCellUntilBeaten) {
@@ -89,8 +94,17 @@ TEST_F(RouteFights, AWaitingMonsterIsDrawnOnItsCellUntilBeaten) {
     ASSERT_GT(picture, 0);
     const std::uint32_t colour = 0xFF13579B;
     frmTileset::get().imgEnemy.put(picture, platform::MakePicture(36, 36, colour));
-    // The monster stands one cell above the hero, in the middle of the view.
-    const int px = 10 * 36 + 18, py = 6 * 36 + 18;
+    // Underground it shows only within three cells of the hero.
+    const int px = 10 * 36 + 18;
+    place(1, kGuardX, kGuardY + 3);
+    map().redraw();
+    EXPECT_EQ(viewPixel(px, 4 * 36 + 18), colour);
+    place(1, kGuardX, kGuardY + 4);
+    map().redraw();
+    EXPECT_NE(viewPixel(px, 3 * 36 + 18), colour);
+    // One cell above the hero, in the middle of the view, until beaten.
+    const int py = 6 * 36 + 18;
+    place(1, kGuardX, kGuardY + 1);
     map().redraw();
     EXPECT_EQ(viewPixel(px, py), colour);
     meetTheGuard();
