@@ -60,6 +60,12 @@ public:
     virtual void keyDown(int /*vk*/, int /*shift*/) {}
     virtual void textInput(const std::string& /*utf8*/) {}
     virtual bool isTimer() const { return false; }
+    // A part drawn over every other control, like an open drop-down list:
+    // drawn after all of them and hit first. Closing it is asked for when the
+    // mouse goes down anywhere else.
+    virtual void drawOverlay(const DrawContext&) const {}
+    virtual bool overlayHit(double /*x*/, double /*y*/) const { return false; }
+    virtual void closeOverlay() {}
 
 protected:
     void invalidate() const;

@@ -175,7 +175,10 @@ public:
     std::string text() const { return listIndex_ < 0 ? std::string() : items_[listIndex_]; }
 
     void draw(const DrawContext&) const override;
+    void drawOverlay(const DrawContext&) const override;
     bool hitTest(double x, double y) const override;
+    bool overlayHit(double x, double y) const override;
+    void closeOverlay() override;
     void mouseDown(int button, int shift, double x, double y) override;
     void click() override {}
     bool acceptsFocus() const override { return true; }

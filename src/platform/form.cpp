@@ -114,6 +114,8 @@ int Form::pixelWidth() const { return int(std::lround(Width / scale)); }
 int Form::pixelHeight() const { return int(std::lround(Height / scale)) + titleBarHeight(); }
 
 Control* Form::controlAt(double x, double y) const {
+    for (auto& c : controls_)
+        if (c->Visible && !c->isTimer() && c->overlayHit(x, y)) return c.get();
     for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
         Control& c = **it;
         if (c.Visible && !c.isTimer() && c.hitTest(x, y)) return &c;
@@ -167,6 +169,8 @@ void Form::dispatchText(const std::string& utf8) {
 
 void Form::dispatchMouseDown(int button, int shift, double x, double y) {
     Control* c = controlAt(x, y);
+    for (auto& other : controls_)
+        if (other.get() != c) other->closeOverlay();
     if (buttons_ == 0) {
         captured_ = c;
         pressed_ = c;
@@ -230,6 +234,8 @@ void Form::draw(const DrawContext& dc) const {
     if (Picture) draw::picture(t, *Picture, dc.originX, dc.originY, Picture->width(), Picture->height());
     for (auto& c : controls_)
         if (c->Visible && !c->isTimer()) c->draw(dc);
+    for (auto& c : controls_)
+        if (c->Visible && !c->isTimer()) c->drawOverlay(dc);
     SDL_SetClipRect(t, &old);
 }
 

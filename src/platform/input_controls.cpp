@@ -146,6 +146,17 @@ bool ComboBox::hitTest(double x, double y) const {
     return x >= Left && x < Left + Width && y >= Top && y < Top + Height * (1 + rows);
 }
 
+// The open list lies over the controls below the box, so it takes their clicks.
+bool ComboBox::overlayHit(double x, double y) const {
+    return dropped_ && hitTest(x, y) && y >= Top + Height;
+}
+
+void ComboBox::closeOverlay() {
+    if (!dropped_) return;
+    dropped_ = false;
+    invalidate();
+}
+
 void ComboBox::mouseDown(int button, int shift, double x, double y) {
     Control::mouseDown(button, shift, x, y);
     if (!Enabled) return;
@@ -171,11 +182,16 @@ void ComboBox::draw(const DrawContext& dc) const {
     draw::frameRect(dc.target, r.x, r.y, r.w, r.h, 0xFF808080);
     int bw = r.h - 2;
     draw::bevel(dc.target, r.x + r.w - bw - 1, r.y + 1, bw, bw, dropped_);
+    // The arrow points down, to where the list opens.
     for (int i = 0; i < 4; ++i)
-        draw::fillRect(dc.target, r.x + r.w - bw / 2 - 1 - i, r.y + r.h / 2 - 2 + i, 2 * i + 1, 1,
+        draw::fillRect(dc.target, r.x + r.w - bw / 2 - 4 + i, r.y + r.h / 2 - 2 + i, 7 - 2 * i, 1,
                        0xFF000000);
     caption(dc, r.x + 3, r.y, r.w - bw - 6, r.h, font, text(), ForeColor, false);
+}
+
+void ComboBox::drawOverlay(const DrawContext& dc) const {
     if (!dropped_) return;
+    PixelRect r = pixelRect(dc);
     for (int i = 0; i < int(items_.size()); ++i) {
         int y = r.y + r.h * (i + 1);
         bool sel = i == listIndex_;

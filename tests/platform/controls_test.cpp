@@ -74,6 +74,45 @@ TEST_F(Controls, ComboBoxStartsWithNoChoiceAndPicksFromItsList) {
     EXPECT_THROW(combo.setListIndex(3), platform::Error);
 }
 
+TEST_F(Controls, OpenComboListLiesOverTheControlsBelowIt) {
+    TestForm& f = controlsForm();
+    int labelClicks = 0;
+    f.onBuild = [&](TestForm& t) {
+        t.BackColor = 0x000000;
+        auto& combo = t.make<platform::ComboBox>("cmb");
+        combo.Move(10, 10, 100, 20);
+        for (const char* s : {"Save 0", "Save 1", "Save 2"}) combo.AddItem(s);
+        // Made after the combo, so it would sit on top of the list: rows 2 and 3.
+        auto& label = t.make<platform::Label>("lbl");
+        label.Move(10, 50, 100, 40);
+        label.BackColor = 0xFF0000;  // blue
+        label.onClick = [&] { ++labelClicks; };
+    };
+    f.show();
+    auto& combo = static_cast<platform::ComboBox&>(harness::Harness::control("controls", "cmb"));
+    auto press = [&](double x, double y) {
+        f.dispatchMouseDown(platform::LeftButton, 0, x, y);
+        f.dispatchMouseUp(platform::LeftButton, 0, x, y);
+    };
+    press(50, 15);
+    ASSERT_TRUE(combo.dropped());
+    int ox, oy;
+    platform::Runtime::get().clientOrigin(f, ox, oy);
+    auto shot = h.snapshot("combo_open_list");
+    EXPECT_EQ(shot->pixel(ox + 100, oy + 60) & 0xFFFFFF, 0xFFFFFFu) << "the list's white, not the label";
+    press(50, 65);  // "Save 1", over the label
+    EXPECT_EQ(combo.text(), "Save 1");
+    EXPECT_FALSE(combo.dropped());
+    EXPECT_EQ(labelClicks, 0);
+    press(50, 65);  // closed: the label again
+    EXPECT_EQ(labelClicks, 1);
+
+    press(50, 15);
+    press(150, 95);  // the form, outside the list: it closes and nothing is chosen
+    EXPECT_FALSE(combo.dropped());
+    EXPECT_EQ(combo.text(), "Save 1");
+}
+
 TEST_F(Controls, CheckBoxClickTogglesAndProgressBarStaysInRange) {
     TestForm& f = controlsForm();
     f.onBuild = [](TestForm& t) {
