@@ -2,7 +2,10 @@
 // loads at a size that fits where the game shows it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <set>
+#include <vector>
 
 #include "pictures.h"
 
@@ -90,6 +93,28 @@ TEST(PictureFiles, MonstersAreSizedByTheirStrength) {
     };
     for (int small : {1, 45})
         for (int big : {25, 39}) EXPECT_GT(area(big), 4 * area(small)) << small << " vs " << big;
+}
+
+// The talk box draws the default white text straight on the chosen window
+// texture, so even its light tenth must leave white text a contrast of 3 to 1
+// (relative luminance, sRGB).
+TEST(PictureFiles, WhiteTextReadsOnEveryWindowTexture) {
+    auto linear = [](int c) {
+        const double v = c / 255.0;
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    for (int n = 1; n <= 5; ++n) {
+        const std::string name = "graphics/W" + std::to_string(n) + ".jpg";
+        const Pixels p = loadFile(appDir() / name);
+        std::vector<double> lum;
+        for (int y = 0; y < p.height; ++y)
+            for (int x = 0; x < p.width; ++x)
+                lum.push_back(0.2126 * linear(p.red(x, y)) + 0.7152 * linear(p.green(x, y)) +
+                              0.0722 * linear(p.blue(x, y)));
+        std::sort(lum.begin(), lum.end());
+        const double light = lum[lum.size() * 9 / 10];
+        EXPECT_GE(1.05 / (light + 0.05), 3.0) << name;
+    }
 }
 
 }  // namespace

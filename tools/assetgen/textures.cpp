@@ -41,9 +41,10 @@ Image wood() {
     return img;
 }
 
-Image parchment() {
+// Dark enough that the talk box's default white text reads on it.
+Image leather() {
     Image img(kWin, kWin);
-    const Ramp r = ramp(0xe0cc98);
+    const Ramp r = ramp(0x6e5632);
     for (int y = 0; y < kWin; ++y)
         for (int x = 0; x < kWin; ++x) {
             const double n = fractalNoise(x, y, 64, 4, 5, 503);
@@ -170,7 +171,7 @@ Image makeMenuBackground() {
     return enlarged(img, 2);
 }
 
-std::vector<Image> makeWindowTextures() { return {marble(), wood(), parchment(), stone(), velvet()}; }
+std::vector<Image> makeWindowTextures() { return {marble(), wood(), leather(), stone(), velvet()}; }
 
 std::vector<Image> makeWorldMaps() { return {worldMap(601, 0.48, 0.5), worldMap(602, 0.52, 0.46)}; }
 
