@@ -7,12 +7,18 @@ namespace {
 
 constexpr int kBoxLeft = 10, kBoxWidth = 700, kBoxHeight = 124;
 constexpr int kBottomTop = 540 - kBoxHeight - 10, kTopTop = 10;
+constexpr int kGap = 6;
 
 }  // namespace
 
 void frmMap::buildTalkBox() {
     // The talk-position setting puts the box at the top (1) or the bottom (0).
-    const int top = Vars::talkPosition != 0 ? kTopTop : kBottomTop;
+    // At the top it keeps clear of the status line and the face beside it.
+    const platform::Image& face = add[0];
+    const int underStatus = int(face.Top + face.Height) + kGap;
+    const int top = Vars::talkPosition == 0 ? kBottomTop
+                    : Vars::statusLine != 0 ? underStatus
+                                            : kTopTop;
 
     imgTalkFrame = &Form::add<platform::Image>("imgTalkFrame");
     imgTalkFrame->Move(kBoxLeft, top, kBoxWidth, kBoxHeight);

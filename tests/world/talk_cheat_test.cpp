@@ -37,6 +37,24 @@ TEST_F(TalkBox, ShowsTheLineWithFaceAndSpeaker) {
     EXPECT_FALSE(map().talkShown());
 }
 
+// Placed at the top, the box leaves the status line and the face uncovered
+// while they are shown, and takes the very top when they are hidden.
+using TalkBoxPlace = MapScreenTest;
+TEST_F(TalkBoxPlace, AtTheTopItKeepsClearOfTheStatusLine) {
+    struct Case {
+        int talkPosition, statusLine;
+        double top;
+    } cases[] = {{0, 1, 540 - 124 - 10}, {1, 1, 4 + 48 + 6}, {1, 0, 10}};
+    for (const Case& c : cases) {
+        Vars::talkPosition = Vars::u8(c.talkPosition);
+        Vars::statusLine = Vars::u8(c.statusLine);
+        open();
+        EXPECT_EQ(h.control("frmMap", "imgTalkFrame").Top, c.top)
+            << "position " << c.talkPosition << ", status line " << c.statusLine;
+        map().unload();
+    }
+}
+
 TEST_F(TalkBox, OnlyTheSelectKeyAndF12WorkWhileItIsUp) {
     map().showText("Hello.", 54, "Nina", 0);
     h.advance(1000);
