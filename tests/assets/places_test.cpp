@@ -63,6 +63,22 @@ TEST(Backdrops, ShowTheirPlaces) {
     }
 }
 
+// Scene figures stand with their feet from 72% of the backdrop's height down
+// to its bottom edge; on the volcano's floor they must stand on rock, with the
+// lava behind them.
+TEST(Backdrops, VolcanoLavaLiesBehindWhereFiguresStand) {
+    const Pixels p = loadFile(appDir() / "graphics/5.bmp");
+    int molten = 0, inFront = 0;
+    for (int y = 0; y < p.height; ++y)
+        for (int x = 0; x < p.width; ++x) {
+            if (p.red(x, y) < 220 || p.blue(x, y) > 90) continue;
+            ++molten;
+            inFront += y >= p.height * 72 / 100;
+        }
+    EXPECT_GT(molten, p.width * 4) << "the lava is there at all";
+    EXPECT_EQ(inFront, 0);
+}
+
 TEST(Backdrops, WorldMapsShowLandAndSea) {
     for (const char* name : {"graphics/map.bmp", "graphics/map2.bmp"}) {
         const Pixels p = loadFile(appDir() / name);

@@ -108,19 +108,22 @@ void cave(Image& img, std::uint32_t rock, Rgba light, bool lava) {
     Rng rng("cavefloor", rock);
     for (int i = 0; i < 4; ++i) boulder(img, rng.range(W * 0.3, W * 0.7), rng.range(H * 0.8, H), rng.range(5, 10), rock);
     if (lava) {
-        for (int y = static_cast<int>(H * 0.72); y < H; ++y)
+        // The river runs across the far end of the floor, so figures standing
+        // in the foreground stand on rock in front of it.
+        const double river = H * 0.65;
+        for (int y = static_cast<int>(river - 8); y < river + 8; ++y)
             for (int x = 0; x < W; ++x) {
-                const double c = H * 0.84 + std::sin(x * 0.03) * 8, d = std::fabs(y - c);
-                if (d > 9 + std::sin(x * 0.11) * 2) continue;
+                const double c = river + std::sin(x * 0.03) * 3, d = std::fabs(y - c);
+                if (d > 4 + std::sin(x * 0.11)) continue;
                 const double n = fractalNoise(x * 0.5, y * 2, 10, 0, 3, 31);
                 img.set(x, y, n > 0.6 ? rgb(0xfff090) : n > 0.45 ? rgb(0xffa030) : rgb(0xd8401a));
             }
-        glow(img, W * 0.5, H * 0.84, 160, rgb(0xff5020, 70));
-        // Lava falls pour down the walls.
+        glow(img, W * 0.5, river, 160, rgb(0xff5020, 70));
+        // Lava falls pour down the walls into the river.
         for (int i = 0; i < 2; ++i) {
             const double x0 = W * (0.1 + i * 0.74);
             glow(img, x0 + 6, H * 0.4, 40, rgb(0xff7020, 110));
-            for (int y = 0; y < H * 0.8; ++y)
+            for (int y = 0; y < river; ++y)
                 for (int x = static_cast<int>(x0); x < x0 + 12 + y * 0.03; ++x) {
                     const double n = fractalNoise(x * 2, y * 0.25 - i * 40, 6, 0, 2, 33 + i);
                     img.set(x, y, n > 0.62 ? rgb(0xfff090) : n > 0.42 ? rgb(0xffa030) : rgb(0xe0501a));
