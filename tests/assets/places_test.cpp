@@ -79,6 +79,15 @@ TEST(Backdrops, VolcanoLavaLiesBehindWhereFiguresStand) {
     EXPECT_EQ(inFront, 0);
 }
 
+// The cliff scenes stand a figure in the left sixth of the night backdrop
+// with its feet at 42% of the height: the clifftop must be under them, not sky.
+TEST(Backdrops, NightCliffTopIsUnderTheStandingFigure) {
+    const Pixels p = loadFile(appDir() / "graphics/6.bmp");
+    for (int y = p.height * 43 / 100; y < p.height / 2; ++y)
+        for (int x = 0; x < p.width / 6; ++x)
+            ASSERT_LT(p.blue(x, y), p.red(x, y) + 25) << "sky at " << x << ", " << y;
+}
+
 TEST(Backdrops, WorldMapsShowLandAndSea) {
     for (const char* name : {"graphics/map.bmp", "graphics/map2.bmp"}) {
         const Pixels p = loadFile(appDir() / name);

@@ -301,13 +301,18 @@ void cliffNightBackdrop(Image& img) {
             if (std::fabs(x - 290) < 14 - (y - 130) * 0.05 && n > 0.4) c = rgb(0xc8d0f0);
             img.set(x, y, c);
         }
-    rockWall(img, polygon({{0, 110}, {60, 104}, {130, 112}, {190, 130}, {230, 150}, {210, 160}, {150, H}, {0, H}}), 0x4a4a5a, 73);
+    // The clifftop is level where the scenes stand a figure on it (the left
+    // sixth, feet at 86), then falls away to the sea.
+    rockWall(img, polygon({{0, 86}, {70, 86}, {130, 100}, {190, 124}, {230, 150}, {210, 160}, {150, H}, {0, H}}), 0x4a4a5a, 73);
     const Ramp grass = ramp(0x2a4a3a);
-    for (int x = 0; x < 200; ++x) {
-        const double top = x < 60 ? 104 + (60 - x) * 0.1 : x < 130 ? 104 + (x - 60) * 0.11 : 112 + (x - 130) * 0.27;
+    auto clifftop = [](double x) {
+        return x < 70 ? 86 : x < 130 ? 86 + (x - 70) * 14 / 60 : 100 + (x - 130) * 24 / 60;
+    };
+    for (int x = 0; x < 190; ++x) {
+        const double top = clifftop(x);
         for (int y = static_cast<int>(top); y < top + 5; ++y) img.set(x, y, toneFor(grass, 0.5 - (y - top) / 8.0, x, y));
     }
-    leafyTree(img, 70, 108, 60, 0x2a4a3a);
+    leafyTree(img, 112, clifftop(112) + 2, 60, 0x2a4a3a);
 }
 
 void forestBackdrop(Image& img) {
