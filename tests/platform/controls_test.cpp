@@ -71,6 +71,14 @@ TEST_F(Controls, ComboBoxStartsWithNoChoiceAndPicksFromItsList) {
     f.dispatchMouseUp(platform::LeftButton, 0, 50, 75);
     EXPECT_EQ(combo.text(), "Wimp");
     EXPECT_EQ(clicks, 1);
+    // The arrow keys step through the list and stop at its ends.
+    std::vector<std::string> seen;
+    for (int key : {platform::vk::Up, platform::vk::Up, platform::vk::Up, platform::vk::Down}) {
+        combo.keyDown(key, 0);
+        seen.push_back(combo.text());
+    }
+    EXPECT_EQ(seen, (std::vector<std::string>{"Hardcore", "Normal", "Normal", "Hardcore"}));
+    EXPECT_EQ(clicks, 4);
     EXPECT_THROW(combo.setListIndex(3), platform::Error);
 }
 
