@@ -101,22 +101,25 @@ TEST_F(AttackTest, ACriticalBlowSaysSoFirst) {
 TEST_F(AttackTest, TheAllyStrikesOnlyTheLivingAndItsSixthWeaponSoundsApart) {
     Vars::allyEquip[0] = 6;
     Vars::allyStr = 25;
+    Vars::allyWis = 25;
+    Vars::heroWis = 39;
     Vars::soundOn = 1;
-    open(3, 3, 0);
+    open(3, 5, 0);
     Vars::monsterHP[0] = 0;
+    f.allyVigor = f.heroVigor = true;
     h.scriptDraws({{1, 3, 1}, {1, 3, 3}, {1, 3, 2},  // dead, empty, then the living slot 1
                    {1, 100, 55}, {2, 8, 8}, {1, 100, 5}, {1, 11, 10}});
     h.audio.clear();
     f.allyAttack();
-    // 8 + 2, half again as a critical (at most 5), less the Snake's defence of 1
-    EXPECT_EQ(lastTalk(), "Jack attacks Snake for 14 damage!");
-    EXPECT_EQ(Vars::monsterHP[1], 4);
+    // 8 + 2, half again as a critical (at most 5), both Vigors (2 + 3), less the Chest's defence of 3
+    EXPECT_EQ(lastTalk(), "Jack attacks Chest for 17 damage!");
+    EXPECT_EQ(Vars::monsterHP[1], 83);
     EXPECT_EQ(effects(), (std::vector<std::string>{"sound/snd6.snd"}));
 
     h.scriptDraws({{1, 3, 2}, {1, 100, 56}, {1, 3, 3}, {1, 2, 2}});
     h.audio.clear();
     f.allyAttack();
-    EXPECT_EQ(lastTalk(), "Jack failed to hit Snake");
+    EXPECT_EQ(lastTalk(), "Jack failed to hit Chest");
     EXPECT_EQ(effects(), (std::vector<std::string>{"sound/snd21.snd"}));
 }
 

@@ -36,8 +36,6 @@ TEST_F(SetupTest, ALoneMonsterStandsCentredWithItsNumberLeftOfIt) {
     openFight();
     const frmTileset& store = frmTileset::get();
     EXPECT_EQ(f.Image1->picture(), store.battle[12]);
-    EXPECT_DOUBLE_EQ(f.imgMonster[2].Left + f.imgMonster[2].Width / 2, 5400);
-    EXPECT_DOUBLE_EQ(f.lblDamage[2].Left, f.imgMonster[2].Left - 960);
     EXPECT_EQ(f.imgMonster[2].picture(), store.imgEnemy[5]);
     EXPECT_EQ(f.tmrEnemy[2].interval(), 10000);
     EXPECT_TRUE(f.tmrEnemy[2].enabled());
@@ -51,6 +49,21 @@ TEST_F(SetupTest, ALoneMonsterStandsCentredWithItsNumberLeftOfIt) {
     EXPECT_EQ(caption(f.lblHP, 0), "HP:  100 / 100");
     h.advance(6000);
     EXPECT_FALSE(f.lblTalk->Visible);
+}
+
+TEST_F(SetupTest, EachSlotStandsCentredOnItsPlaceWithItsNumberLeftOfIt) {
+    const double centre[] = {2850, 7800, 5400};
+    for (auto ids : {std::array<int, 3>{0, 0, 5}, std::array<int, 3>{3, 3, 0}, std::array<int, 3>{44, 44, 30}}) {
+        monsters(ids[0], ids[1], ids[2]);
+        openFight();
+        for (int s = 0; s < 3; ++s) {
+            SCOPED_TRACE("slot " + std::to_string(s) + " monster " + std::to_string(ids[s]));
+            EXPECT_DOUBLE_EQ(f.imgMonster[s].Left + f.imgMonster[s].Width / 2, centre[s]);
+            EXPECT_DOUBLE_EQ(f.imgAttack[s].Left + f.imgAttack[s].Width / 2, centre[s]);
+            EXPECT_DOUBLE_EQ(f.lblDamage[s].Left, f.imgMonster[s].Left - 960);
+        }
+        f.unload();
+    }
 }
 
 TEST_F(SetupTest, GroupTwentyFiveBeforeStage792StartsTransformed) {
