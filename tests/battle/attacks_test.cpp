@@ -1,5 +1,7 @@
 // The hero's and the ally's blows: hit chances, the order of the bonuses,
 // the defence floor, and their messages and sounds.
+#include <memory>
+
 #include "battle_test.h"
 #include "shell/vars.h"
 
@@ -88,6 +90,34 @@ TEST_F(AttackTest, TheHerosBonusesComeInTheirOrderBeforeTheDefence) {
         EXPECT_EQ(effects(), (std::vector<std::string>{c.transformed ? "sound/snd14.snd" : "sound/snd11.snd"}));
         f.unload();
     }
+}
+
+// Hand totals of the weapon table: the hero's codes 0-5 and the ally's 1-6
+// draw; the hero's 6 and the ally's 0 draw nothing.
+TEST_F(AttackTest, WeaponDrawsAddUpToTheTable) {
+    open(0, 0, 5);
+    std::array<int, 4> total{};  // hero low, hero high, ally low, ally high
+    for (int code = 0; code <= 6; ++code) {
+        Vars::heroEquip[0] = Vars::allyEquip[0] = std::uint8_t(code);
+        for (int member : {0, 1}) {
+            h.seedDraws(1);
+            auto probe = std::make_unique<Probe>();
+            Probe* p = probe.get();
+            p->answers = member == 0 ? std::deque<int>{1} : std::deque<int>{3, 1};  // the Chest, hit
+            Subs::setRandomSource(std::move(probe));
+            member == 0 ? f.heroAttack(2) : f.allyAttack();
+            const std::size_t weaponDraw = member == 0 ? 1 : 2;  // after the hit (and the ally's aim)
+            const std::size_t drawsWithWeapon = member == 0 ? 4 : 5;
+            if (p->asked.size() == drawsWithWeapon) {
+                total[2 * member] += p->asked[weaponDraw].first;
+                total[2 * member + 1] += p->asked[weaponDraw].second;
+            } else {
+                EXPECT_EQ(code, member == 0 ? 6 : 0);
+            }
+            Subs::setRandomSource(nullptr);
+        }
+    }
+    EXPECT_EQ(total, (std::array<int, 4>{31, 67, 32, 71}));
 }
 
 TEST_F(AttackTest, ACriticalBlowSaysSoFirst) {

@@ -1,5 +1,4 @@
 // Formations and the monster table: their shapes, the listed cases and hand totals.
-#include <deque>
 #include <map>
 #include <memory>
 #include <set>
@@ -12,20 +11,6 @@
 
 namespace battletest {
 namespace {
-
-// Answers draws from a list (then the low end) and records every range asked.
-class Probe : public Subs::RandomSource {
-public:
-    int draw(int lo, int hi) override {
-        asked.push_back({lo, hi});
-        if (answers.empty()) return lo;
-        int v = answers.front();
-        answers.pop_front();
-        return v;
-    }
-    std::vector<std::pair<int, int>> asked;
-    std::deque<int> answers;
-};
 
 struct Result {
     std::array<int, 3> ids;  // monster ids by slot, 0 when empty

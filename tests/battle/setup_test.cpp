@@ -28,10 +28,10 @@ TEST(Backdrop, ByTerrainMapGroupAndTheFinalEnemy) {
             << "terrain " << c.terrain << " map " << c.map << " group " << c.group;
 }
 
-TEST_F(SetupTest, ALoneMonsterStandsCentredWithItsNumberLeftOfIt) {
+TEST_F(SetupTest, TheScreenShowsTheMonsterThePartyAndTheMenuIcons) {
     Vars::cell(Vars::posX, Vars::posY, 0, Vars::curMap) = 4;
     Vars::heroEquip = {2, 3, 9, 9, 9};
-    Vars::allyEquip = {1, 1, 2, 9, 9};
+    Vars::allyEquip = {5, 1, 2, 9, 9};
     monsters(0, 0, 5);
     openFight();
     const frmTileset& store = frmTileset::get();
@@ -41,10 +41,18 @@ TEST_F(SetupTest, ALoneMonsterStandsCentredWithItsNumberLeftOfIt) {
     EXPECT_TRUE(f.tmrEnemy[2].enabled());
     EXPECT_FALSE(f.tmrEnemy[0].enabled());
     EXPECT_FALSE(f.tmrEnemy[1].enabled());
-    EXPECT_EQ(f.arm[2].picture(), store.shield[0]);  // no shield shows shield 0
-    EXPECT_EQ(f.arm[3].picture(), store.shield[2]);
     EXPECT_EQ(f.weapon[0].picture(), store.weapon[2]);
+    EXPECT_EQ(f.arm[0].picture(), store.armor[3]);
+    EXPECT_EQ(f.arm[2].picture(), store.shield[0]);  // no shield shows shield 0
+    EXPECT_EQ(f.img[0].picture(), store.img[54]);
+    EXPECT_EQ(f.weapon[1].picture(), store.weapon[5]);
+    EXPECT_EQ(f.arm[1].picture(), store.armor[1]);
+    EXPECT_EQ(f.arm[3].picture(), store.shield[2]);
     EXPECT_EQ(f.img[1].picture(), store.img[51]);
+    EXPECT_EQ(caption(f.lblName1, 0), "Nina");
+    EXPECT_EQ(caption(f.lblName1, 1), "Jack");
+    const int icons[] = {25, 15, 22, 17, 5};
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(f.img3[i].picture(), store.icons[icons[i]]) << "entry " << i;
     EXPECT_EQ(f.lblTalk->Caption, "The fight has begun!");
     EXPECT_EQ(caption(f.lblHP, 0), "HP:  100 / 100");
     h.advance(6000);
@@ -75,8 +83,10 @@ TEST_F(SetupTest, GroupTwentyFiveBeforeStage792StartsTransformed) {
         EXPECT_EQ(f.transformed, stage == 791);
         EXPECT_EQ(f.lblSpecial[1].Visible, stage == 791);
         EXPECT_EQ(f.defenseFigure(0), stage == 791 ? 5 : 0);
+        f.heroProtect = f.heroVigor = f.heroBoost = f.allyVigor = f.allyProtect = true;
         f.unload();
-        EXPECT_FALSE(f.transformed);
+        EXPECT_FALSE(f.transformed || f.heroProtect || f.heroVigor || f.heroBoost || f.allyVigor ||
+                     f.allyProtect);
     }
 }
 
