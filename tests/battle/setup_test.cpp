@@ -21,7 +21,7 @@ TEST(Backdrop, ByTerrainMapGroupAndTheFinalEnemy) {
         {73, 0, 32, 0, 4},  {39, 0, 2, 0, 7},   {4, 3, 2, 0, 12},   {74, 0, 2, 0, 9},
         {76, 4, 2, 0, 9},   {75, 2, 2, 0, 10},  {23, 0, 2, 0, battle::kNoBackdrop},
         {-1, 0, 2, 0, battle::kNoBackdrop},     {23, 0, 34, 39, 11}, {4, 0, 26, 39, 10},
-        {23, 0, 26, 0, 10},
+        {23, 0, 26, 0, 10}, {13, 0, 26, 39, 10}, {22, 4, 0, 0, 5},  {60, 0, 3, 0, 7},
     };
     for (const Case& c : cases)
         EXPECT_EQ(battle::chooseBackdrop(c.terrain, c.map, c.group, c.middle), c.backdrop)
