@@ -75,20 +75,28 @@ TEST_F(Encounters, TwentyFifthCountStartsTheZonesBattle) {
 }
 
 TEST_F(Encounters, ABattleThatFellsThePartyEndsTheStep) {
-    for (bool hero : {true, false}) {
-        SCOPED_TRACE(hero);
+    struct Case {
+        int heroHP, allyHP;  // after the battle
+        bool stepGoesOn;
+    };
+    for (Case c : {Case{0, 20, false}, Case{20, 0, false}, Case{1, 1, true}}) {
+        SCOPED_TRACE(testing::Message() << "hero " << c.heroHP << " ally " << c.allyHP);
         enterBattleZone();
         Vars::encounterSteps = 24;
         h.scriptDraws({{1, 2, 1}});
-        duringBattle = [hero] { (hero ? Vars::heroHP : Vars::allyHP) = 0; };
+        duringBattle = [c] {
+            Vars::heroHP = Vars::i16(c.heroHP);
+            Vars::allyHP = Vars::i16(c.allyHP);
+        };
         walk(vk::Right);
         EXPECT_EQ(battleGroups.size(), 1u);
         EXPECT_EQ(Vars::encounterSteps, 0);
-        EXPECT_TRUE(scriptRuns.empty());
-        EXPECT_FALSE(map().lblPot[0].Visible);  // not redrawn
-        EXPECT_FALSE(static_cast<platform::Timer&>(h.control("frmMap", "tmrMove")).enabled());
+        EXPECT_EQ(scriptRuns.size(), c.stepGoesOn ? 1u : 0u);
+        EXPECT_EQ(map().lblPot[0].Visible, c.stepGoesOn);  // redrawn only when the step goes on
+        EXPECT_EQ(static_cast<platform::Timer&>(h.control("frmMap", "tmrMove")).enabled(), c.stepGoesOn);
         map().unload();
         battleGroups.clear();
+        scriptRuns.clear();
         Vars::heroHP = Vars::allyHP = 20;
     }
 }
