@@ -21,12 +21,12 @@ TEST(SetAlly, EveryCompanionJoinsWholeAndGrowsFromLevelOneToForty) {
             SCOPED_TRACE("id " + std::to_string(id) + " level " + std::to_string(level));
             Vars::heroLevel = Vars::u8(level);
             Vars::allyHP = 0;
-            Vars::allyMode = 99;
+            Vars::allyMode = 5;
             const int result = Subs::setAlly(id);
             EXPECT_EQ(Vars::allyName, party::companionName(id));
             EXPECT_EQ(result, Vars::allyMaxHP);
             EXPECT_EQ(Vars::allyHP, Vars::allyMaxHP);
-            EXPECT_LE(Vars::allyMode, 6);
+            EXPECT_EQ(Vars::allyMode, 5);  // the player's tactic stays
             if (level == 1) maxAtOne = Vars::allyMaxHP;
         }
         EXPECT_GT(Vars::allyMaxHP, maxAtOne);
