@@ -62,7 +62,14 @@ TEST_F(Encounters, CounterRisesWithChanceOneHalfWhereBattlesCanHappen) {
 
 TEST_F(Encounters, TwentyFifthCountStartsTheZonesBattle) {
     const int group = enterBattleZone();
-    Vars::encounterSteps = 24;
+    Vars::encounterSteps = 23;
+    h.scriptDraws({{1, 2, 1}});
+    walk(vk::Right);  // the twenty-fourth count: no battle yet
+    EXPECT_TRUE(battleGroups.empty());
+    EXPECT_EQ(Vars::encounterSteps, 24);
+    map().unload();
+    scriptRuns.clear();
+    enterBattleZone();
     h.scriptDraws({{1, 2, 1}});
     bool sawCounter = false;
     duringBattle = [&] { sawCounter = Vars::encounterSteps == 25; };

@@ -37,6 +37,17 @@ TEST_F(TalkBox, ShowsTheLineWithFaceAndSpeaker) {
     EXPECT_FALSE(map().talkShown());
 }
 
+TEST_F(TalkBox, TheSettingPutsTheBoxAtTheBottomOrTheTop) {
+    double top[2] = {};
+    for (int position : {0, 1}) {
+        map().unload();
+        Vars::talkPosition = Vars::u8(position);
+        open();
+        top[position] = h.control("frmMap", "imgTalkFrame").Top;
+    }
+    EXPECT_LT(top[1], top[0]);
+}
+
 TEST_F(TalkBox, OnlyTheSelectKeyAndF12WorkWhileItIsUp) {
     map().showText("Hello.", 54, "Nina", 0);
     h.advance(1000);
