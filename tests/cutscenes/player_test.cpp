@@ -129,6 +129,8 @@ TEST_F(CutscenePlayer, LayoutFollowsTheDesign) {
     EXPECT_EQ(s.controls().front().get(), s.Image2);
     EXPECT_EQ(s.pic.count(), 11u);
     EXPECT_EQ(s.lbl.count(), 9u);
+    EXPECT_EQ(s.Label2->ForeColor, 0xFFFFFFu);  // the dialogue line, white on the black band
+    EXPECT_TRUE(s.Label2->Transparent);
     for (int i = 0; i < 9; ++i) {  // the ending's narration, hidden until it is told
         EXPECT_FALSE(s.lbl[i].Caption.empty()) << i;
         EXPECT_TRUE(s.lbl[i].Transparent) << i;
