@@ -131,7 +131,10 @@ TEST_F(CutscenePlayer, LayoutFollowsTheDesign) {
     EXPECT_EQ(s.lbl.count(), 9u);
     EXPECT_EQ(s.Label2->ForeColor, 0xFFFFFFu);  // the dialogue line, white on the black band
     EXPECT_TRUE(s.Label2->Transparent);
+    EXPECT_EQ((std::array<double, 4>{s.Label2->Left, s.Label2->Top, s.Label2->Width, s.Label2->Height}),
+              (std::array<double, 4>{1680, 7800, 9975, 855}));
     for (int i = 0; i < 9; ++i) {  // the ending's narration, hidden until it is told
+        EXPECT_EQ(s.lbl[i].Top, i < 6 ? 960 + 600 * i : 4680 + 720 * (i - 6)) << i;
         EXPECT_FALSE(s.lbl[i].Caption.empty()) << i;
         EXPECT_TRUE(s.lbl[i].Transparent) << i;
         EXPECT_FALSE(s.lbl[i].Visible) << i;
