@@ -108,6 +108,7 @@ TEST_F(FigureTest, DamageRangesWithTransformAndVigor) {
         f.showAttack();
         EXPECT_EQ(caption(f.lblAttack, 0), c.hero);
         EXPECT_EQ(caption(f.lblAttack, 5), c.ally);
+        EXPECT_EQ(f.lblAttack[0].ForeColor, c.heroVigor ? 0x0000FFu : 0xFFFFFFu);
         EXPECT_EQ(f.lblAttack[5].ForeColor, c.heroVigor ? 0x0000FFu : 0xFFFFFFu);
         EXPECT_EQ(caption(f.lblAttack, 1), "");
         f.unload();
@@ -128,8 +129,11 @@ TEST_F(FigureTest, TheHerosDefendLastsUntilTheGaugeIsFullAgain) {
 
 TEST_F(FigureTest, DamageNumbersSinkAndVanishOnTime) {
     open();
-    f.showPartyDamage(7, 3);
+    f.showPartyDamage(5, 3);
+    h.advance(3 * 120);
+    f.showPartyDamage(7, 3);  // a new number starts over from the top
     EXPECT_EQ(caption(f.lblDamage, 3), "- 7");
+    EXPECT_DOUBLE_EQ(f.lblDamage[3].Top, 120);
     h.advance(14 * 120);
     EXPECT_TRUE(f.lblDamage[3].Visible);
     EXPECT_DOUBLE_EQ(f.lblDamage[3].Top, 820);

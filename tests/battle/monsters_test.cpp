@@ -7,8 +7,8 @@ namespace {
 
 class MonsterTurnTest : public BattleTest {
 protected:
-    void open() {
-        monsters(0, 0, 5);  // the Chest: hits 10-15, accuracy 85, picture 5
+    void open(int monster = 5) {
+        monsters(0, 0, monster);  // by default the Chest: hits 10-15, accuracy 85, picture 5
         openFight();
         f.tmrHero->setEnabled(false);
         f.tmrHero2->setEnabled(false);
@@ -24,6 +24,7 @@ struct TurnCase {
     std::vector<std::string> sounds;
     int wis = 10;
     int maxMP = 255;
+    int monster = 5;
 };
 
 TEST_F(MonsterTurnTest, StrongAttacksBlocksHitsAndMisses) {
@@ -52,6 +53,9 @@ TEST_F(MonsterTurnTest, StrongAttacksBlocksHitsAndMisses) {
          "", "- 15", {}, 10, 60},
         {"the maximum holds without the amulet", 9, 9, 10, 0, 70, {{1, 2, 1}, {1, 5, 5}, {10, 15, 11}}, 89, 100,
          60, "", "- 11", {}, 10, 60},
+        {"the Harpy, the last picture, has its own sound", 9, 9, 10, 0, 50,
+         {{1, 2, 1}, {1, 5, 1}, {1, 100, 1}, {1, 100, 1}, {15, 20, 15}}, 85, 100, 50, "", "- 15",
+         {"sound/snd27.snd"}, 10, 255, 50},
         {"the ally", 9, 9, 10, 0, 50, {{1, 2, 2}, {1, 5, 1}, {1, 100, 100}, {1, 100, 100}, {1, 2, 1}}, 100, 100,
          50, "Chest has missed Jack.", "", {"sound/snd1.snd"}},
     };
@@ -65,7 +69,7 @@ TEST_F(MonsterTurnTest, StrongAttacksBlocksHitsAndMisses) {
         Vars::heroMP = std::uint8_t(c.mp);
         Vars::heroHP = 100;
         Vars::soundOn = 1;
-        open();
+        open(c.monster);
         std::vector<Draw> d = {{10000, 12000, 11500}};
         d.insert(d.end(), c.draws.begin(), c.draws.end());
         h.scriptDraws(d);

@@ -43,6 +43,9 @@ TEST_F(SpellTest, EachAllyCastsItsOwnSpell) {
          {10, 10, 89}, 90, {"Darwin casts Strike!"}, {"sound/snd11.snd"}, {0, 0, 0}, true},
         {"Ryu", 1, {{1, 100, 55}, {10, 20, 10}}, {18, 18, 80}, 90, {"Ryu casts Blade!"}, {"sound/snd11.snd"},
          {9, 9, 0}, true},
+        // Ryu's fourth sword: 8 + 3, and three tenths more
+        {"Ryu", 4, {{1, 100, 55}, {8, 15, 8}}, {18, 18, 86}, 90, {"Ryu casts Blade!"}, {"sound/snd11.snd"},
+         {9, 9, 0}},
         {"Ryu", 4, {{1, 100, 56}, {1, 2, 2}}, {18, 18, 100}, 90, {"Ryu casts Blade!  But misses!"},
          {"sound/snd21.snd"}, {9, 9, 0}},
         {"Chi", 1, {{10, 15, 10}, {10, 15, 15}, {10, 15, 10}}, {5, 0, 89}, 99, {"Chi Casts Holy!"},
