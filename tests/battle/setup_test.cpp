@@ -53,6 +53,13 @@ TEST_F(SetupTest, TheScreenShowsTheMonsterThePartyAndTheMenuIcons) {
     EXPECT_EQ(caption(f.lblName1, 1), "Jack");
     const int icons[] = {25, 15, 22, 17, 5};
     for (int i = 0; i < 5; ++i) EXPECT_EQ(f.img3[i].picture(), store.icons[icons[i]]) << "entry " << i;
+    // Left + Top + Width + Height of the two weapon icons, the four armour and
+    // shield icons and the two gauges, added up by hand from their design places.
+    double places = 0;
+    for (platform::Control* c : std::initializer_list<platform::Control*>{
+             &f.weapon[0], &f.weapon[1], &f.arm[0], &f.arm[1], &f.arm[2], &f.arm[3], &f.speed[2], &f.speed[7]})
+        places += c->Left + c->Top + c->Width + c->Height;
+    EXPECT_EQ(places, 60360);
     EXPECT_EQ(f.lblTalk->Caption, "The fight has begun!");
     EXPECT_EQ(caption(f.lblHP, 0), "HP:  100 / 100");
     h.advance(6000);
