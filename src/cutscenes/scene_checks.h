@@ -130,13 +130,19 @@ constexpr bool everyStepListed(const SceneScript& s) {
 
 // An ordinary scene (not the opening, reunion or ending): steps 1..N-1 each
 // say exactly one line, a new face comes before it and anything else after
-// it; step N only ends the scene.
-constexpr bool ordinaryStepForm(const SceneScript& s) {
+// it; step N only ends the scene. A scene that moves to another place midway
+// may change the backdrop first, before the face, at that one step.
+constexpr bool ordinaryStepForm(const SceneScript& s, int backdropFirstStep = 0) {
     bool ok = everyStepListed(s);
     for (const SceneStep& step : s.steps) {
         if (step.number == s.stepCount) continue;
         int lines = 0;
-        for (const Operation& o : step.operations()) {
+        const auto ops = step.operations();
+        const bool placeFirst = step.number == backdropFirstStep;
+        ok = ok && require(!placeFirst || (!ops.empty() && ops[0].op == Op::setBackdrop),
+                           "the change of place comes first");
+        for (std::size_t i = placeFirst ? 1 : 0; i < ops.size(); ++i) {
+            const Operation& o = ops[i];
             if (o.op == Op::setLine)
                 ++lines;
             else if (o.op == Op::setPortrait)
