@@ -1,4 +1,8 @@
-// Every line written fits its label with the real font, in plain text.
+// Every line written fits its label with the real font, in plain text, and
+// no two lines of any scene are alike.
+#include <cctype>
+#include <map>
+
 #include "cutscene_fixture.h"
 #include "platform/font.h"
 
@@ -40,6 +44,27 @@ TEST(CutsceneLines, EveryLineFitsTwoRowsOfTheDialogueLabel) {
         EXPECT_LE(rows.size(), 2u) << line;
         EXPECT_LE(int(rows.size()) * platform::lineHeight(font), kHeight) << line;
         EXPECT_TRUE(plain(line)) << line;
+    }
+}
+
+// Letters and digits only, in lower case: lines differing only in case,
+// spacing or punctuation are alike.
+std::string gist(const std::string& line) {
+    std::string g;
+    for (char c : line)
+        if (std::isalnum(static_cast<unsigned char>(c)))
+            g += char(std::tolower(static_cast<unsigned char>(c)));
+    return g;
+}
+
+TEST(CutsceneLines, NoTwoLinesAreAlikeExceptTheSilentBeats) {
+    EXPECT_EQ(gist("Wait... Sonia, WAIT!"), "waitsoniawait");
+    std::map<std::string, std::string> seen;
+    for (const std::string& line : writtenLines()) {
+        const std::string g = gist(line);
+        if (g.empty()) continue;  // "..." is a silent beat, used often
+        const auto [it, fresh] = seen.emplace(g, line);
+        EXPECT_TRUE(fresh) << line << "\n  is like\n" << it->second;
     }
 }
 
