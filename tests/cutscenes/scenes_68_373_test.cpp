@@ -52,6 +52,7 @@ struct Scene {
     int backdrop;
     std::vector<std::pair<int, int>> figures;  // slot, character picture
     std::vector<StepChange> changes;
+    int music = 5;  // 0: the music playing goes on
 };
 
 int faceOf(char letter) {
@@ -89,14 +90,15 @@ const Scene kScenes[] = {
       {38, Change::backdrop, 0, 12},
       {38, Change::figure, 0, 8},
       {38, Change::figure, 3, 2},
-      {38, Change::hide, 4, 0}}},
+      {38, Change::hide, 4, 0}},
+     0},
     {203, 'R', "rKRKRKkRKk kRKkkkkRrK", {6}, 2, {{3, 5}, {1, 3}}, {}},
-    {259, 'M', "TtMTMTMTtM TMTMm", {}, 8, {{3, 8}, {1, 0}}, {{15, Change::hide, 3, 0}}},
+    {259, 'M', "TtMTMTMTtM TMTMm", {}, 8, {{3, 8}, {1, 0}}, {{15, Change::hide, 3, 0}}, 12},
     {313, 'F', "fffffff", {}, 12, {{3, 2}}, {}},
     {320, 'R', "SRSRSRSRSR rSRSJSJSR", {}, 3, {{6, 7}, {7, 6}, {2, 5}}, {}},
     {340, 'M', "mTMTMmT", {}, 0, {{7, 0}, {3, 8}}, {}},
     {344, 'H', "RHRHRHRRSs HDdJRSRDJD dSJDdSDJSR SJDDSDRDSD SRHRSHRDSJ", {}, 5,
-     {{1, 4}, {6, 6}, {7, 7}, {3, 1}, {2, 9}}, {}},
+     {{1, 4}, {6, 6}, {7, 7}, {3, 1}, {2, 9}}, {}, 4},
     {373, 'M', "mmmmmmmmmm mmmm", {}, 12, {{7, 0}}, {}},
 };
 
@@ -150,7 +152,9 @@ TEST_F(CutsceneStages68To373, EveryStepShowsItsSpeakerItsLineAndItsFigures) {
         ASSERT_EQ(findScene(scene.stage)->stepCount, steps);
 
         Vars::heroName = "Nina";
+        Vars::musicTrack = 2;
         start(scene.stage);
+        EXPECT_EQ(Vars::musicTrack, scene.music ? scene.music : 2);
         Vars::heroName = "Wilhelmina";  // the name is read when its step runs
         Stage expected = setUp(scene);
         EXPECT_EQ(shown(), expected);
