@@ -124,7 +124,7 @@ constexpr SceneStep kSteps190[] = {
     {10, setLine("Nobody is waiting for me anywhere. There is no one left to go home to.")},
     {11, setLine("I'm so tired, Sofi. Of the roads, of the fighting, of all of it.")},
     {12, setLine("...")},
-    {13, setLine("The wind is so strong up here. It sounds almost like your voice."), moveSprite(4, 20)},
+    {13, setLine("The wind is so strong up here. It is the only thing I can hear now."), moveSprite(4, 20)},
     {14, setLine("..."), moveSprite(4, 20)},
     {15, setLine("Wait for me, Sofi. I don't want to walk the rest of this road alone."), moveSprite(4, 20)},
     {16, setLine("..."), moveSprite(4, 20)},
