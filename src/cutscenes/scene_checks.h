@@ -132,7 +132,7 @@ constexpr bool everyStepListed(const SceneScript& s) {
 // say exactly one line, a new face comes before it and anything else after
 // it; step N only ends the scene. A scene that moves to another place midway
 // may change the backdrop first, before the face, at that one step.
-constexpr bool ordinaryStepForm(const SceneScript& s, int backdropFirstStep = 0) {
+constexpr bool ordinaryStepFormMovingAt(const SceneScript& s, int backdropFirstStep) {
     bool ok = everyStepListed(s);
     for (const SceneStep& step : s.steps) {
         if (step.number == s.stepCount) continue;
@@ -154,5 +154,7 @@ constexpr bool ordinaryStepForm(const SceneScript& s, int backdropFirstStep = 0)
     }
     return ok;
 }
+
+constexpr bool ordinaryStepForm(const SceneScript& s) { return ordinaryStepFormMovingAt(s, 0); }
 
 }  // namespace cutscenes

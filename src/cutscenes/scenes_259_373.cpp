@@ -1,6 +1,8 @@
 // Stages 259 to 373: Tina's betrayal comes to light, Ryu's father dies, Ryu
 // meets Sonia and Jack again, the hero meets her brother, and the allies plan
 // their campaign while Maurice pursues his own.
+#include <algorithm>
+
 #include "cutscenes/scene_checks.h"
 #include "cutscenes/scenes.h"
 
@@ -219,12 +221,7 @@ constexpr SceneScript kScenes[] = {
 };
 
 static_assert(allWellFormed(kScenes));
-static_assert(ordinaryStepForm(kScenes[0]));
-static_assert(ordinaryStepForm(kScenes[1]));
-static_assert(ordinaryStepForm(kScenes[2]));
-static_assert(ordinaryStepForm(kScenes[3]));
-static_assert(ordinaryStepForm(kScenes[4]));
-static_assert(ordinaryStepForm(kScenes[5]));
+static_assert(std::ranges::all_of(kScenes, ordinaryStepForm));
 
 }  // namespace
 

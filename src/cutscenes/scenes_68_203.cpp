@@ -215,7 +215,7 @@ static_assert(ordinaryStepForm(kScenes[0]));
 static_assert(ordinaryStepForm(kScenes[1]));
 static_assert(ordinaryStepForm(kScenes[2]));
 // The move from the cliff to the father's town changes the backdrop before the face.
-static_assert(ordinaryStepForm(kScenes[3], 38));
+static_assert(ordinaryStepFormMovingAt(kScenes[3], 38));
 static_assert(ordinaryStepForm(kScenes[4]));
 
 }  // namespace
