@@ -5,7 +5,6 @@
 #include <array>
 #include <cctype>
 #include <ostream>
-#include <stdexcept>
 #include <vector>
 
 #include "cutscene_fixture.h"
@@ -45,7 +44,7 @@ struct StepChange {
 struct Scene {
     std::int16_t stage;
     char openingFace;
-    // One letter per step 1..N-1 (blanks only group them by ten): upper case
+    // One letter of faceOf per step 1..N-1 (blanks only group them by ten): upper case
     // puts that face on screen, lower case keeps the face already there.
     const char* faces;
     std::vector<int> silentSteps;  // lines that are "..."
@@ -54,21 +53,6 @@ struct Scene {
     std::vector<StepChange> changes;
     int music = 5;  // -1: the music playing goes on
 };
-
-int faceOf(char letter) {
-    switch (std::toupper(static_cast<unsigned char>(letter))) {
-    case 'R': return face::Ryu;
-    case 'K': return face::Monk;
-    case 'S': return face::Sonia;
-    case 'T': return face::Tina;
-    case 'M': return face::Maurice;
-    case 'F': return face::Father;
-    case 'J': return face::Jack;
-    case 'H': return face::Hero;
-    case 'D': return face::Darwin;
-    }
-    throw std::logic_error("no such speaker");
-}
 
 const Scene kScenes[] = {
     {68, 'R', "rrrrSRSRSR SRSRS", {4}, 3, {{1, 4}}, {{5, Change::figure, 2, 11}}},
