@@ -1,5 +1,6 @@
 #include "shell/frmtitle.h"
 
+#include "cutscenes/frmintro.h"
 #include "platform/runtime.h"
 #include "shell/frmgame.h"
 #include "shell/frmnew.h"
@@ -66,8 +67,8 @@ void frmTitle::Label3_Click(int index) {
             Vars::saveMode = 0;
             frmGame::get().showModal();
             break;
-        case GameEditors:
-        case PlayIntro: break;
+        case GameEditors: break;
+        case PlayIntro: frmIntro::get().showModal(); break;
         case Options: frmOptions::get().showModal(); break;
         case Exit: platform::Runtime::get().quit(); break;
     }
