@@ -217,5 +217,23 @@ TEST_F(CutsceneEnding, FromTheFarewellToTheClosingEveryStepShowsOnlyWhoTheStoryP
     pressKey();
 }
 
+// A few moments of the ending with the generated pictures, saved for review.
+TEST_F(CutsceneEnding, SnapshotsWithTheGeneratedPictures) {
+    h.linkAssets();
+    store().loadPictures();
+    Vars::difficulty = 1;
+    Vars::heroName = "WWWWWWWWWW";
+    start(kEndingStage);
+    int ticks = 0;
+    for (int tick : {0, 10, 31, 62, 79, 100, 122, 138}) {
+        h.advance(std::uint64_t(tick - ticks) * 7000);
+        ticks = tick;
+        auto shot = h.snapshot("ending_tick_" + std::to_string(tick));
+        EXPECT_EQ(shot->width(), 800);
+    }
+    EXPECT_EQ(screen().Label2->Caption, kClosingLine);
+    pressKey();
+}
+
 }  // namespace
 }  // namespace cutscenes::test
