@@ -71,13 +71,17 @@ constexpr Sprite kSprites[] = {
     {22, {5640, 5040, 630, 525}},
 };
 
-// The figure that stands in a group's first sprite at design, from the store's
-// intro array; the rest of each group copies it at load.
-struct Group {
-    int first, last, introPicture;
+// The figures that stand in the design, from the store's intro array.
+struct DesignFigure {
+    int sprite, introPicture;
 };
-constexpr Group kKnights{1, 5, 0}, kPriest{6, 6, 1}, kFiends{11, 15, 2}, kImps{16, 22, 3};
-constexpr Group kDesignGroups[] = {kKnights, kPriest, kFiends, kImps};
+constexpr DesignFigure kDesignFigures[] = {{1, 0}, {6, 1}, {11, 2}, {16, 3}};
+
+// At load the rest of each host takes the picture of its first figure.
+struct Copies {
+    int from, first, last;
+};
+constexpr Copies kCopies[] = {{11, 12, 15}, {16, 17, 22}, {1, 2, 5}};
 
 // What each step shows and hides, in order.
 struct SpriteChange {
@@ -129,7 +133,7 @@ void frmIntro::build() {
         figure.Visible = s.index == 0;
     }
     const frmTileset& store = frmTileset::get();
-    for (const Group& g : kDesignGroups) Image3[g.first].setPicture(store.intro[g.introPicture]);
+    for (const DesignFigure& d : kDesignFigures) Image3[d.sprite].setPicture(store.intro[d.introPicture]);
 
     Label2 = &add<platform::Label>("Label2");
     Label2->ForeColor = kWhite;
@@ -154,8 +158,8 @@ void frmIntro::Form_Load() {
     introStep = 0;
     Vars::musicTrack = kIntroTrack;
     Subs::playMusic(kIntroTrack);
-    for (const Group& g : {kFiends, kImps, kKnights})
-        for (int i = g.first + 1; i <= g.last; ++i) Image3[i].setPicture(Image3[g.first].picture());
+    for (const Copies& c : kCopies)
+        for (int i = c.first; i <= c.last; ++i) Image3[i].setPicture(Image3[c.from].picture());
     Image1->setPicture(store.img[kNarrator]);
     Image2->setPicture(store.battle[kFirstBackdrop]);
     Label2->Caption = cutscenes::kIntroLines[0];

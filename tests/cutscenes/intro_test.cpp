@@ -182,7 +182,32 @@ TEST_F(Intro, LayoutFollowsTheDesign) {
         EXPECT_EQ(image.Width, a.width);
         EXPECT_EQ(image.Height, a.height);
     }
-    EXPECT_EQ(f.Image2->Top + f.Image2->Height, 7215);
+    struct Box {
+        const platform::Control* control;
+        double left, top, width, height;
+    };
+    for (const Box& b : {Box{f.Image2, 240, 240, 11535, 6975}, Box{f.Image1, 360, 7560, 1080, 1080},
+                         Box{f.Label2, 1680, 7800, 9975, 855}}) {
+        SCOPED_TRACE(b.control->name());
+        EXPECT_EQ(b.control->Left, b.left);
+        EXPECT_EQ(b.control->Top, b.top);
+        EXPECT_EQ(b.control->Width, b.width);
+        EXPECT_EQ(b.control->Height, b.height);
+    }
+    EXPECT_TRUE(f.Image1->Stretch);
+    EXPECT_TRUE(f.Image2->Stretch);
+    EXPECT_EQ(f.Label2->ForeColor, platform::VbColor(0xFFFFFF));
+    EXPECT_TRUE(f.Label2->Transparent);
+    EXPECT_EQ(f.Label2->Alignment, platform::Align::Center);
+    EXPECT_EQ(f.Label2->font.size, 15.75);
+    EXPECT_TRUE(f.Label2->font.bold);
+    EXPECT_EQ(f.Width, 12000);
+    EXPECT_EQ(f.Height, 9000);
+    EXPECT_EQ(f.scale, 15);
+    EXPECT_EQ(f.borderStyle, platform::BorderStyle::None);
+    EXPECT_FALSE(f.ControlBox);
+    EXPECT_TRUE(f.KeyPreview);
+    EXPECT_EQ(f.BackColor, platform::vbBlack);
     f.unload();
 }
 
