@@ -45,18 +45,13 @@ const std::array<std::string_view, 31> kIntroLines = {
 
 namespace {
 
-struct Box {
-    double left, top, width, height;
-};
+using cutscenes::Box;
+using cutscenes::place;
 
 struct Sprite {
     int index;
     Box box;
 };
-
-constexpr Box kBackdrop{240, 240, 11535, 6975};
-constexpr Box kFace{360, 7560, 1080, 1080};
-constexpr Box kLine{1680, 7800, 9975, 855};
 
 // The figures are not stretched: each takes its picture's size.
 constexpr Sprite kSprites[] = {
@@ -103,29 +98,14 @@ constexpr int kNarrator = 13;    // the monk's face
 constexpr int kFirstBackdrop = 1;
 constexpr int kIntroTrack = 22, kTitleTrack = 2;
 constexpr int kLastStep = 31;
-constexpr int kStepInterval = 7000;
-constexpr platform::VbColor kWhite = 0xFFFFFF;
 
 static_assert(std::size(cutscenes::kIntroLines) == kLastStep);
-
-void place(platform::Control& c, const Box& b) { c.Move(b.left, b.top, b.width, b.height); }
 
 }  // namespace
 
 void frmIntro::build() {
     Caption = "Thorncall II";
-    borderStyle = platform::BorderStyle::None;
-    ControlBox = false;
-    BackColor = platform::vbBlack;
-    KeyPreview = true;
-    scale = 15;
-    Width = 12000;
-    Height = 9000;
-
-    // Added first, so it lies behind everything else.
-    Image2 = &add<platform::Image>("Image2");
-    Image2->Stretch = true;
-    place(*Image2, kBackdrop);
+    buildWindowAndBackdrop();
 
     for (const Sprite& s : kSprites) {
         platform::Image& figure = add(Image3, s.index);
@@ -135,21 +115,7 @@ void frmIntro::build() {
     const frmTileset& store = frmTileset::get();
     for (const DesignFigure& d : kDesignFigures) Image3[d.sprite].setPicture(store.intro[d.introPicture]);
 
-    Label2 = &add<platform::Label>("Label2");
-    Label2->ForeColor = kWhite;
-    Label2->Transparent = true;
-    Label2->Alignment = platform::Align::Center;
-    Label2->font = {.name = "Arial", .size = 15.75, .bold = true};
-    place(*Label2, kLine);
-
-    Image1 = &add<platform::Image>("Image1");
-    Image1->Stretch = true;
-    place(*Image1, kFace);
-
-    tmrShow = &add<platform::Timer>("tmrShow");
-    tmrShow->onTimer = [this] { tmrShow_Timer(); };
-    tmrShow->setInterval(kStepInterval);
-    tmrShow->setEnabled(true);
+    buildLineFaceAndTimer([this] { tmrShow_Timer(); });
 }
 
 void frmIntro::Form_Load() {

@@ -6,17 +6,13 @@
 #include <cstdint>
 #include <string_view>
 
-#include "platform/controls.h"
-#include "platform/form.h"
+#include "cutscenes/story_form.h"
 
-class frmIntro : public platform::FormOf<frmIntro> {
+// Image1 holds the narrator's face for the whole show; Label2 the narration.
+class frmIntro : public cutscenes::StoryForm<frmIntro> {
 public:
-    frmIntro() : FormOf("frmIntro") {}
+    frmIntro() : StoryForm("frmIntro") {}
 
-    platform::Image* Image2 = nullptr;  // backdrop
-    platform::Image* Image1 = nullptr;  // the narrator's face, for the whole show
-    platform::Label* Label2 = nullptr;  // the narration
-    platform::Timer* tmrShow = nullptr;
     // 0 a monster, 1..5 knights, 6 a priest, 11..15 and 16..22 two Demon hosts;
     // 7 to 10 do not exist.
     platform::ControlArray<platform::Image> Image3{this, "Image3"};
