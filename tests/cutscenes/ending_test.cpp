@@ -191,32 +191,6 @@ TEST_F(CutsceneEnding, MystSaysTheHerosNameAndHerLastWordsStayForTwoTicks) {
     EXPECT_EQ(frames[69].face, Myst);
 }
 
-TEST_F(CutsceneEnding, FromTheFarewellToTheClosingEveryStepShowsOnlyWhoTheStoryPlacesThere) {
-    // The passages' speakers, by the tick range each plays on in Hardcore.
-    struct Passage {
-        int firstTick, lastTick;
-        std::set<int> faces;
-    };
-    const Passage passages[] = {
-        {1, 30, {Ryu, Chi, Sonia, Bree, Myst, Jack, Hero, Darwin}},
-        {36, 45, {Chi}},
-        {46, 57, {Bree, Darwin}},
-        {58, 69, {Myst}},
-        {70, 78, {Jack}},
-        {79, 85, {Maurice}},
-        {86, 118, {Ryu, Chi, Sonia, Bree, Jack, Hero, Darwin}},
-        {119, 129, {Maurice, Hero}},
-        {130, 136, {Monk}},
-    };
-    const auto frames = play(1, 138);
-    for (const Passage& p : passages)
-        for (int t = p.firstTick; t <= p.lastTick; ++t) {
-            EXPECT_TRUE(p.faces.contains(frames[t].face)) << "tick " << t;
-            EXPECT_FALSE(frames[t].line.empty()) << "tick " << t;
-        }
-    pressKey();
-}
-
 // A few moments of the ending with the generated pictures, saved for review.
 TEST_F(CutsceneEnding, SnapshotsWithTheGeneratedPictures) {
     h.linkAssets();

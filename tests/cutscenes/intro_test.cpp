@@ -147,17 +147,6 @@ TEST_F(Intro, WithMusicOffTheShowRunsTheSame) {
     EXPECT_TRUE(h.audio.music().empty());
 }
 
-TEST_F(Intro, ShowingAgainStartsOver) {
-    intro().show();
-    h.advance(20 * 7000);
-    h.keyNow(vk::Return);
-    intro().show();
-    EXPECT_EQ(intro().currentStep(), 0);
-    EXPECT_EQ(visibleFigures(), (std::set<int>{0}));
-    EXPECT_EQ(backdrop(), 1);
-    intro().unload();
-}
-
 TEST_F(Intro, LayoutFollowsTheDesign) {
     intro().show();
     frmIntro& f = intro();

@@ -66,17 +66,5 @@ TEST_F(CutsceneReunion, RyuJoinsAtTheThirdStepAndNothingElseMoves) {
     EXPECT_EQ(Vars::musicTrack, 4);
 }
 
-TEST_F(CutsceneReunion, DarwinSpeaksTwiceInARowAtTheBalloon) {
-    start(kReunion);
-    tickTo(59);
-    EXPECT_EQ(faceShown(), store().img[Darwin]);
-    const std::string first = screen().Label2->Caption;
-    tickTo(60);
-    EXPECT_EQ(faceShown(), store().img[Darwin]);
-    EXPECT_NE(screen().Label2->Caption, first);
-    tickTo(61);
-    EXPECT_EQ(faceShown(), store().img[Hero]);
-}
-
 }  // namespace
 }  // namespace cutscenes::test
