@@ -1,6 +1,7 @@
 #include "shell/frmtitle.h"
 
 #include "cutscenes/frmintro.h"
+#include "editors/frmstory.h"
 #include "platform/runtime.h"
 #include "shell/frmgame.h"
 #include "shell/frmnew.h"
@@ -67,7 +68,7 @@ void frmTitle::Label3_Click(int index) {
             Vars::saveMode = 0;
             frmGame::get().showModal();
             break;
-        case GameEditors: break;
+        case GameEditors: frmStory::get().showModal(); break;
         case PlayIntro: frmIntro::get().showModal(); break;
         case Options: frmOptions::get().showModal(); break;
         case Exit: platform::Runtime::get().quit(); break;
