@@ -27,7 +27,7 @@ const std::array<std::string_view, 31> kIntroLines = {
     "That knowledge is guarded closely, and passed down from one keeper to the next.",
     "The Demons fear the Holy Chapel still, for they have never forgotten the light of the Zephyrs.",
     "The Demons were driven back into the dark places of the earth, and the Great Guardian fell still.",
-    "The old songs say that the Great Guardian died in that war. The songs are wrong.",
+    "Those who sing of that war say the Great Guardian died in it. They are wrong.",
     "It did not die. It only sleeps, deep in a place that no Human has ever found.",
     "For a thousand years it has slept, and for a thousand years the Demons have waited.",
     "Some of them waited patiently. Others grew tired of waiting, and began to search.",

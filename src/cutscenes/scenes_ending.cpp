@@ -67,7 +67,7 @@ constexpr SceneStep kSteps[] = {
     {23, setPortrait(Bree), setLine("Don't ask. I think I've forgotten what a bed looks like.")},
     {24, setPortrait(Darwin), setLine("Then I propose we rest. Whatever comes next can wait a few days.")},
     {25, setPortrait(Jack), setLine("Agreed. My men have earned it twice over. I'll see them home first.")},
-    {26, setPortrait(Chi), setLine("I will pray for those we lost tonight. May the Zephyrs watch over every one of you.")},
+    {26, setPortrait(Chi), setLine("Tonight I will pray for those we lost, and for every one of you on the roads ahead.")},
     {27, setPortrait(Ryu), setLine("So this is goodbye? After everything, it feels strange to just walk away.")},
     {28, setPortrait(Hero), setLine("It's not goodbye. We'll see each other again, I promise.")},
     {29, setPortrait(Ryu), setLine("You'd better mean it. I only just found my sister, I'm not losing her now!")},
@@ -77,7 +77,7 @@ constexpr SceneStep kSteps[] = {
     {32}, {33}, {34}, {35}, {36}, {37}, {38}, {39}, {40},
     {41, hideNarration()},
     // Chi, at the Holy Chapel.
-    {42, setSprite(8, 3), setPortrait(Chi), setLine("So this is the Holy Chapel. It is quieter than I imagined, after so many battles.")},
+    {42, setSprite(8, 3), setPortrait(Chi), setLine("The Holy Chapel at last. It is quieter than I imagined, after so many battles.")},
     {43, setLine("When Myst and I went into the volcano, I was not sure either of us would see daylight again.")},
     {44, setLine("Yet we found the others in the end. And she found her way through all of it.")},
     {45, setLine("I have seen courage in many forms on this journey. Hers was the quietest, and the strongest.")},
@@ -86,7 +86,7 @@ constexpr SceneStep kSteps[] = {
     {48, setLine("The monks here have asked me to walk with them, from village to village.")},
     {49, setLine("They travel and pray wherever the war has left its scars. There are many such places.")},
     {50, setLine("Perhaps that is where I can do the most good, now that the fighting is done.")},
-    {51, setLine("Farewell, my friends. I will pray for each of you every morning, wherever I am.")},
+    {51, setLine("Farewell, my friends. Each morning, wherever I am, I will remember you in my prayers.")},
     // Bree and Darwin on the road home.
     {52, setBackdrop(1), setSprite(3, 1), setSprite(8, 10), setPortrait(Bree), setLine("It's a long walk home, Darwin. Are you sure you don't want to ride?")},
     {53, setPortrait(Darwin), setLine("I have walked longer roads than this one, Bree. And in worse company.")},
@@ -174,7 +174,7 @@ constexpr SceneStep kSteps[] = {
     {130, setPortrait(Hero), setLine("Stay a while. The children won't ask who you were, only who you are.")},
     {131, setPortrait(Maurice), setLine("Not yet. There is one place I must go first, and I have put it off too long.")},
     {132, setPortrait(Hero), setLine("Father's grave. I'll come with you.")},
-    {133, setPortrait(Maurice), setLine("He left me to die. And still, I find I have things to say to him.")},
+    {133, setPortrait(Maurice), setLine("He abandoned me to the dark. And still, I find I have things to say to him.")},
     {134, setPortrait(Hero), setLine("Then we'll say them together. He was a father to both of us.")},
     {135, setPortrait(Maurice), setLine("Together, then. Lead the way, sister.")},
     // The monk closes the story.

@@ -69,7 +69,7 @@ constexpr SceneStep kSteps[] = {
     {38, setPortrait(Bree), setLine("And when we're done? We can't all sit in a volcano waiting for her.")},
     {39, setPortrait(Myst), setLine("The first house in this town has room for all of us. We could wait there.")},
     {40, setPortrait(Chi), setLine("Whoever is not at her side will be in that house. She can come and choose as she needs.")},
-    {41, setPortrait(Jack), setLine("Then it's settled. We hunt by day and meet at the first house each night.")},
+    {41, setPortrait(Jack), setLine("Good. We hunt by day and meet at the first house each night.")},
     // The tunnel, and who built it.
     {42, setPortrait(Sonia), setLine("One more thing. I want to know who built that tunnel through the mine.")},
     {43, setPortrait(Hero), setLine("The one under the sea? I thought the Demons dug it.")},
@@ -94,7 +94,7 @@ constexpr SceneStep kSteps[] = {
     {60, setLine("His townspeople carried our supplies. I am sure he would lend it, if asked politely.")},
     {61, setPortrait(Hero), setLine("A balloon... I'll remember that. Thank you, Darwin.")},
     {62, setPortrait(Darwin), setLine("Now, the question that matters. Who goes with you into those mountains?")},
-    {63, setPortrait(Hero), setLine("I've decided already. Rest now, everyone. We leave at first light."), refillParty()},
+    {63, setPortrait(Hero), setLine("I've decided already. Rest now, all of you. Tomorrow I go after him."), refillParty()},
     {64, endScene()},
 };
 
