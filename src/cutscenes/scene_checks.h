@@ -6,6 +6,7 @@
 // says what is wrong.
 #include <algorithm>
 #include <array>
+#include <initializer_list>
 
 #include "cutscenes/scene_model.h"
 #include "cutscenes/sound_effects.h"
@@ -156,5 +157,53 @@ constexpr bool ordinaryStepFormMovingAt(const SceneScript& s, int backdropFirstS
 }
 
 constexpr bool ordinaryStepForm(const SceneScript& s) { return ordinaryStepFormMovingAt(s, 0); }
+// Where a scene's steps do something, as runs of step numbers: a step inside
+// one of the runs must do it, a step outside every run must not.
+struct StepRun {
+    int first, last;
+};
+
+constexpr bool inRuns(int k, std::initializer_list<StepRun> runs) {
+    for (const StepRun& r : runs)
+        if (within(k, r.first, r.last)) return true;
+    return false;
+}
+
+template <class Does>
+constexpr bool stepsWhere(const SceneScript& s, std::initializer_list<StepRun> runs, Does does,
+                          const char* what) {
+    bool ok = true;
+    for (int k = 1; k <= s.stepCount; ++k) ok = ok && require(does(s.step(k)) == inRuns(k, runs), what);
+    return ok;
+}
+
+// The steps that perform `op`.
+constexpr bool stepsDoing(const SceneScript& s, Op op, std::initializer_list<StepRun> runs) {
+    return stepsWhere(
+        s, runs,
+        [op](std::span<const Operation> ops) {
+            return std::any_of(ops.begin(), ops.end(), [op](const Operation& o) { return o.op == op; });
+        },
+        "an operation at a step it does not belong to, or missing from one");
+}
+
+// The steps that show a line of their own (an empty line clears, it says nothing).
+constexpr bool stepsSaying(const SceneScript& s, std::initializer_list<StepRun> runs) {
+    return stepsWhere(
+        s, runs,
+        [](std::span<const Operation> ops) {
+            return std::any_of(ops.begin(), ops.end(), [](const Operation& o) {
+                return o.op == Op::setLine && (!o.text.empty() || o.namesHero);
+            });
+        },
+        "a line at a step that is silent, or missing from one");
+}
+
+// The steps that do nothing at all.
+constexpr bool stepsEmpty(const SceneScript& s, std::initializer_list<StepRun> runs) {
+    return stepsWhere(
+        s, runs, [](std::span<const Operation> ops) { return ops.empty(); },
+        "an empty step that does something, or a step left empty");
+}
 
 }  // namespace cutscenes
