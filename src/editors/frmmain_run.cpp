@@ -26,8 +26,7 @@ std::optional<double> wholeValue(std::string_view text) {
     while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
     if (!text.empty() && text.front() == '+') text.remove_prefix(1);
     double value = 0;
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value,
-                                     std::chars_format::fixed);
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || ec != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
         return std::nullopt;
     return std::nearbyint(value);
