@@ -103,7 +103,9 @@ const platform::PicturePtr& frmMain::tilePicture(int code) {
 }
 
 // Every picture reaches the page through imgTile, which so shows the last one drawn.
-void frmMain::showThrough(const platform::PicturePtr& picture) { imgTile->setPicture(picture); }
+void frmMain::showThrough(const platform::PicturePtr& picture) {
+    if (imgTile->picture() != picture) imgTile->setPicture(picture);
+}
 
 // ---- drawing ----
 
