@@ -27,6 +27,8 @@ TEST_F(Page, OpensOnTheFirstPageOfMapZeroWithMusicOffAndPutsTheGameBackOnQuittin
     Vars::posY = 66;
     Vars::facing = 1;
     terrain(3, 4) = 55;  // the game's own map 0
+    Vars::cell(7, 0, 0, 1) = 3;  // and map 1 beside it, which the counts leave alone
+    Vars::cell(8, 0, 1, 1) = 3;
     terrain(0, 0) = 21;
     writeMap(0, 13, [](std::uint8_t* m) { m[world::sliceIndex(2, 1, 1)] = 5; });
     withMapMaker([&] {
@@ -178,6 +180,13 @@ TEST_F(Page, EachRightClickModeWritesItsObjectAndRedrawsTheStatistics) {
             EXPECT_EQ(f().rightClickMode, 0);
             EXPECT_EQ(caption("Label3", 2), "Pick Tile");
         }
+        tool(editors::RightClickTool);
+    });
+    // Opening again starts by picking tiles.
+    withMapMaker([&] {
+        rightClickCell(6, 2);
+        EXPECT_EQ(object(6, 2), 0);
+        EXPECT_EQ(Vars::editorTile, 13);
     });
 }
 

@@ -131,6 +131,12 @@ TEST_F(Picker, HoverHintsClickSelectsAndClosingKeepsTheTile) {
                           hints[0] = hover(79);
                           hints[1] = hover(4);
                           hints[2] = hover(21);
+                          // The ends of the hint's ranges.
+                          const std::pair<int, bool> ends[] = {{0, true},   {3, true},   {13, false}, {14, true},
+                                                               {22, false}, {36, true},  {46, false}, {76, false},
+                                                               {77, true},  {66, true},  {67, false}};
+                          for (auto [code, hinted] : ends)
+                              EXPECT_EQ(hover(code), hinted ? "NOT WALKABLE" : "") << code;
                           frmTileSet2::get().requestClose();  // the close box
                       }});
         h.clickNow(*f().imgTile);
