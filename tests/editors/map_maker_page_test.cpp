@@ -102,6 +102,7 @@ TEST_F(Page, ADragPaintsEveryCellCrossedRedrawsChestsAndLeavesNothingOffThePage)
         EXPECT_EQ(terrain(1, 0), 38);
         EXPECT_EQ(terrain(2, 0), 38);
         EXPECT_TRUE(markerShown(2, 0));
+        EXPECT_EQ(terrainPixel(2, 0), tileColour(38));  // the mask keeps the terrain round the chest
         EXPECT_EQ(object(2, 0), 3);
         EXPECT_EQ(terrain(0, 1), 13);
         EXPECT_EQ(terrain(1, 1), 13);

@@ -53,6 +53,7 @@ TEST_F(RunMode, WalkingWrapsAtTheEdgesIgnoresTerrainAndStepsAtMostEvery100Ms) {
         answersFirst({entry("0"), entry("0")});
         tool(editors::RunTool);
         EXPECT_EQ(page().pixel(10 * 36 + 27, 7 * 36 + 18), heroColour(3));
+        EXPECT_EQ(f().imgTile->pixel(27, 18), heroColour(3));  // drawn through the scratch tile
         EXPECT_EQ(page().pixel(10 * 36 + 9, 7 * 36 + 18), tileColour(13));
         EXPECT_EQ(page().pixel(9 * 36 + 9, 6 * 36 + 18), tileColour(13));  // (199, 149) wraps in
         EXPECT_EQ(page().pixel(9 * 36 + 27, 6 * 36 + 18), kChestColour);
@@ -71,6 +72,7 @@ TEST_F(RunMode, WalkingWrapsAtTheEdgesIgnoresTerrainAndStepsAtMostEvery100Ms) {
         EXPECT_EQ(Vars::posY, 149);
         EXPECT_EQ(Vars::facing, 1);
         EXPECT_EQ(page().pixel(10 * 36 + 27, 7 * 36 + 18), heroColour(1));
+        EXPECT_EQ(f().imgTile->pixel(27, 18), heroColour(1));
         EXPECT_EQ(object(199, 149), 6);  // walking onto a chest leaves it
         struct Step {
             int key, x, y, facing;

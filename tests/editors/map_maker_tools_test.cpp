@@ -151,6 +151,8 @@ TEST_F(Tools, PagesWrapAtBothEndsAndTheArrowKeysTurnThem) {
 TEST_F(Tools, CopyAndPasteMoveTerrainOnlyAndFillUsesTheSelectedTile) {
     writeMap(0, 13, [](std::uint8_t* m) {
         m[world::sliceIndex(5, 5, 0)] = 61;
+        m[world::sliceIndex(19, 0, 0)] = 62;
+        m[world::sliceIndex(0, 29, 0)] = 63;
         m[world::sliceIndex(25, 6, 1)] = 4;
     });
     withMapMaker([&] {
@@ -159,6 +161,7 @@ TEST_F(Tools, CopyAndPasteMoveTerrainOnlyAndFillUsesTheSelectedTile) {
         EXPECT_TRUE(markerShown(5, 6));
         tool(editors::PasteTool);
         EXPECT_EQ(terrain(25, 5), 61);
+        EXPECT_EQ(terrain(39, 0), 62);
         EXPECT_EQ(terrain(24, 5), 13);
         EXPECT_EQ(terrainPixel(5, 5), tileColour(61));
         EXPECT_EQ(object(25, 6), 4);  // the chest stays, its marker hidden
@@ -184,6 +187,14 @@ TEST_F(Tools, CopyAndPasteMoveTerrainOnlyAndFillUsesTheSelectedTile) {
         tool(editors::PasteTool);
         EXPECT_EQ(terrain(5, 20), 61);
     });
+    withMapMaker([&] {
+        tool(editors::PageDownTool);
+        tool(editors::CopyTool);  // page (0, 1) holds 63 in its last row
+        tool(editors::PageUpTool);
+        tool(editors::PasteTool);
+        EXPECT_EQ(terrain(0, 14), 63);
+        EXPECT_EQ(terrain(5, 5), 13);
+    });
 }
 
 TEST_F(Tools, TheWholeMapFillsThePageCellByCell) {
@@ -195,6 +206,7 @@ TEST_F(Tools, TheWholeMapFillsThePageCellByCell) {
         m[world::sliceIndex(100, 75, 1)] = 5;
     });
     withMapMaker([&] {
+        tool(editors::PageRightTool);  // the page shown first holds none of them
         tool(editors::WholeMapTool);
         EXPECT_FALSE(platform::Runtime::get().busy());
         // Cell x covers pixels round(3.6 x) .. round(3.6 (x + 1)) - 1; y by 3.6 too.
