@@ -6,6 +6,7 @@
 #include "party/party.h"
 #include "party/progression.h"
 #include "platform/controls.h"
+#include "platform/dialogs.h"
 #include "shell/vars.h"
 #include "support/harness.h"
 
@@ -137,8 +138,18 @@ TEST_F(LevelUpTest, PointsStayWithinTheRangeAndDoneWaitsForThem) {
     auto entry = [](int i) -> Label& {
         return static_cast<Label&>(harness::Harness::control("frmLevelUp", "lbl3", i));
     };
-    clicks({frmLevelUp::kDone,        // refused: 3 points left
-            frmLevelUp::kRaise,       // strength 100
+    std::vector<std::string> boxes;
+    h.onShow("MsgBox", [&](platform::Form& box) {
+        boxes.push_back(box.Caption + ": " +
+                        static_cast<Label&>(harness::Harness::control("MsgBox", "lblPrompt")).Caption);
+    });
+    clicks({frmLevelUp::kDone});  // refused: 3 points left
+    h.answerMsgBox(platform::vbOK);
+    h.then([&] {
+        EXPECT_EQ(boxes, (std::vector<std::string>{"Level Up: Please spend all your points."}));
+        EXPECT_TRUE(frmLevelUp::get().visible());
+    });
+    clicks({frmLevelUp::kRaise,       // strength 100
             frmLevelUp::kRaise,       // refused: at the top
             frmLevelUp::kLower + 1,   // refused: not spent here
             frmLevelUp::kRaise + 2,   // wisdom 46
@@ -155,6 +166,7 @@ TEST_F(LevelUpTest, PointsStayWithinTheRangeAndDoneWaitsForThem) {
     EXPECT_EQ(Vars::heroStr, 100);
     EXPECT_EQ(Vars::heroDex, 12);
     EXPECT_EQ(Vars::heroWis, 45);
+    EXPECT_EQ(boxes.size(), 1u) << "Done with every point spent closes without a word";
     // The fanfare, then one choosing sound per accepted click; hovering is silent.
     const auto effects = h.audio.effects();
     EXPECT_EQ(effects.size(), 1u + 6u);
@@ -162,9 +174,27 @@ TEST_F(LevelUpTest, PointsStayWithinTheRangeAndDoneWaitsForThem) {
 
 TEST_F(LevelUpTest, AttributesAllAtTheTopLetTheScreenClose) {
     Vars::heroStr = Vars::heroDex = Vars::heroWis = 100;
+    h.onShow("MsgBox", [](platform::Form&) { ADD_FAILURE() << "no point can be spent"; });
     clicks({frmLevelUp::kDone});
     Subs::levelUp();
     EXPECT_FALSE(frmLevelUp::get().isLoaded());
+}
+
+TEST_F(LevelUpTest, OneAttributeBelowTheTopStillWantsThePoints) {
+    int boxes = 0;
+    h.onShow("MsgBox", [&](platform::Form&) { ++boxes; });
+    for (int low = 0; low < 3; ++low) {
+        SCOPED_TRACE(low);
+        Vars::heroLevel = 4;
+        Vars::heroStr = Vars::heroDex = Vars::heroWis = 100;
+        (low == 0 ? Vars::heroStr : low == 1 ? Vars::heroDex : Vars::heroWis) = 99;
+        clicks({frmLevelUp::kDone});
+        h.answerMsgBox(platform::vbOK);
+        clicks({frmLevelUp::kRaise + low, frmLevelUp::kDone});  // two points stay: nothing takes them
+        Subs::levelUp();
+        EXPECT_EQ(boxes, low + 1);
+        EXPECT_FALSE(frmLevelUp::get().isLoaded());
+    }
 }
 
 }  // namespace
