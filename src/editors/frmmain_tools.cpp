@@ -1,6 +1,7 @@
 // The map maker's toolbar: the open map file, maps and pages, copy, paste
 // and fill of a page, the right-click mode and the whole-map view.
 #include <cmath>
+#include <functional>
 #include <string>
 
 #include "editors/frmmain.h"
@@ -63,30 +64,32 @@ void frmMain::Image1_Click(int index) {
 
 // ---- files ----
 
-// A failed load leaves the buffer and a failed save the file as they were,
-// and says which file and what went wrong; a success says nothing.
-void frmMain::loadMap() {
+namespace {
+
+// Runs a read or write of the open map file under the hourglass. A failure
+// leaves the buffer (read) or the file (write) as it was, and says which file
+// and what went wrong; a success says nothing.
+bool onOpenMapFile(const std::function<void(const std::string& path)>& action) {
     Hourglass busy;
     Subs::getAppPath();
     try {
-        world::readMapFile(world::mapFilePath(Vars::curMap), world::mapSlice(0));
+        action(world::mapFilePath(Vars::curMap));
+        return true;
     } catch (const platform::Error& e) {
         busy.release();
         platform::MsgBox(e.what(), platform::vbExclamation);
-        return;
+        return false;
     }
-    redrawPage();
+}
+
+}  // namespace
+
+void frmMain::loadMap() {
+    if (onOpenMapFile([](const std::string& path) { world::readMapFile(path, world::mapSlice(0)); })) redrawPage();
 }
 
 void frmMain::saveMap() {
-    Hourglass busy;
-    Subs::getAppPath();
-    try {
-        world::writeMapFile(world::mapFilePath(Vars::curMap), world::mapSlice(0));
-    } catch (const platform::Error& e) {
-        busy.release();
-        platform::MsgBox(e.what(), platform::vbExclamation);
-    }
+    onOpenMapFile([](const std::string& path) { world::writeMapFile(path, world::mapSlice(0)); });
 }
 
 // ---- pages ----
