@@ -21,13 +21,18 @@ std::string description(const std::string& heroName, int storyStage);
 // save.ini. Reading throws platform::Error when the file is missing or holds
 // fewer than ten descriptions.
 SlotNames readSlotNames();
+// The same into names, in place: on a short file the descriptions read
+// before the failure stay in names, the rest keep what they held.
+void readSlotNames(SlotNames& names);
 void writeSlotNames(const SlotNames& names);
 // Writes a save.ini of empty slots when there is none.
 void createSlotNamesIfMissing();
 
 // Writes the whole game state into the slot's file, then its description
-// into names and save.ini. Each file is replaced only once complete. Throws
-// platform::Error; a failed save leaves both files as they were.
+// into save.ini and names. Each file is replaced only once complete. Throws
+// platform::Error, and touches no file, when the state holds a value that
+// loadGame would refuse; a failed save leaves both files and names as they
+// were.
 void saveGame(int slot, SlotNames& names);
 
 // Reads the slot's file into the game state. Nothing changes unless the whole

@@ -70,8 +70,9 @@ TEST_F(LevelUpTest, OneLevelWithItsGainsEvenWhenTheExperienceCoversTwo) {
     EXPECT_EQ(Vars::heroLevel, 5);
     EXPECT_EQ(Vars::heroNextExp, party::nextExpAt(5));
     EXPECT_GT(Vars::heroExp, Vars::heroNextExp);  // the surplus waits for the next battle
-    EXPECT_EQ(Vars::heroMaxHP, 60 + 8 + 3);
-    EXPECT_EQ(Vars::heroMaxMP, 20 + 2 + 3);
+    // Strength 30 and wisdom 45 each add one to the base 7 and 2.
+    EXPECT_EQ(Vars::heroMaxHP, 60 + 7 + 1);
+    EXPECT_EQ(Vars::heroMaxMP, 20 + 2 + 1);
     EXPECT_EQ(Vars::heroHP, 40);  // only the maxima rise
     EXPECT_EQ(Vars::heroStr, 33);
     EXPECT_GT(Vars::allyMaxHP, allyMaxBefore);  // the companion grows with the hero
@@ -130,6 +131,41 @@ TEST_F(LevelUpTest, MagicPointsStopAtTheTopOfTheByteAndLevelsAtForty) {
     EXPECT_EQ(Vars::heroLevel, 40);
     Subs::levelUp();  // the top: nothing at all
     EXPECT_EQ(Vars::heroLevel, 40);
+    EXPECT_EQ(Vars::heroMaxMP, 255);
+}
+
+// Growth at its boundaries: each 25 of an attribute adds one.
+TEST(Growth, StepsAtEachQuarterOfTheAttributeRange) {
+    struct Case {
+        int attribute, hp, mp;
+    };
+    for (Case c : {Case{10, 7, 2}, Case{24, 7, 2}, Case{25, 8, 3}, Case{49, 8, 3}, Case{50, 9, 4},
+                   Case{75, 10, 5}, Case{99, 10, 5}, Case{100, 11, 6}}) {
+        const party::LevelGains g = party::gainsFor(c.attribute, c.attribute);
+        EXPECT_EQ(g.maxHP, c.hp) << c.attribute;
+        EXPECT_EQ(g.maxMP, c.mp) << c.attribute;
+        EXPECT_EQ(g.points, 3);
+    }
+}
+
+// A hero at the top attributes from the first level reaches level 40 within
+// the save editor's bars: 25 + 39 * 11 = 454 hit points, 14 + 39 * 6 = 248.
+TEST_F(LevelUpTest, AHeroOfLevelFortyFitsTheSaveEditorsBars) {
+    Vars::heroLevel = 1;
+    Vars::heroMaxHP = 25;
+    Vars::heroMaxMP = 14;
+    Vars::heroStr = Vars::heroWis = 100;
+    Vars::heroHP = 0;  // no level-up screens
+    while (Vars::heroLevel < party::kTopLevel) Subs::levelUp();
+    EXPECT_EQ(Vars::heroMaxHP, 454);
+    EXPECT_EQ(Vars::heroMaxMP, 248);
+
+    // An edited save at the tops stays there.
+    Vars::heroLevel = 10;
+    Vars::heroMaxHP = 495;
+    Vars::heroMaxMP = 252;
+    Subs::levelUp();
+    EXPECT_EQ(Vars::heroMaxHP, 500);
     EXPECT_EQ(Vars::heroMaxMP, 255);
 }
 
