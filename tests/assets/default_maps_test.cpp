@@ -35,7 +35,11 @@ TEST(DefaultMaps, EditedMapsSurviveARebuildAndTheRestoreBringsThemBack) {
                                 log.string() + "'";
         return std::system(cmd.c_str());
     };
+    // A folder from a build before the record: its maps are all defaults.
+    fs::create_directories(app);
+    put(app / "4.map", "4\r\n");
     ASSERT_EQ(run("--embedded '" + (base / "embedded.cpp").string() + "'"), 0);
+    EXPECT_EQ(slurp(log).find("kept"), std::string::npos);
     std::string defaults[7];
     for (int n = 0; n < 7; ++n) {
         defaults[n] = slurp(app / (std::to_string(n) + ".map"));

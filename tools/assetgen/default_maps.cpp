@@ -24,10 +24,12 @@ bool isDefaultMap(const std::string& name) {
 std::vector<std::string> installDefaultMaps(const fs::path& appDir, const std::map<std::string, Bytes>& maps,
                                             bool restore, const FileWriter& write) {
     std::vector<std::string> kept;
+    // Builds before the record replaced every map, and nothing could edit one then.
+    const bool recorded = fs::exists(appDir / kDefaultMapsFolder);
     for (const auto& [name, bytes] : maps) {
         const fs::path target = appDir / name, record = appDir / kDefaultMapsFolder / name;
         const std::optional<Bytes> present = readFile(target);
-        const bool untouched = !present || *present == bytes || *present == readFile(record);
+        const bool untouched = !recorded || !present || *present == bytes || *present == readFile(record);
         if (!restore && !untouched) {
             kept.push_back(name);
             continue;

@@ -2,7 +2,8 @@
 // The default map files beside the game. A map the user has edited (in the
 // map maker) survives a rebuild: the build replaces N.map only when it is
 // missing or still exactly the default an earlier build wrote there, whose
-// copy it keeps in default-maps/N.map.
+// copy it keeps in default-maps/N.map. A folder without that record (from a
+// build before it) takes every default.
 #include <filesystem>
 #include <functional>
 #include <map>
