@@ -6,6 +6,7 @@
 #include "editors/frmmain.h"
 #include "editors/frmmain_tables.h"
 #include "shell/frmtileset.h"
+#include "world/map_names.h"
 
 namespace {
 
@@ -60,7 +61,9 @@ void frmMain::build() {
     quit.onClick = [this] { guarded([this] { Command1_Click(0); }); };
 
     text(add(Label3, 0), kRight, 600, kRightWidth, kLine, "Map:", true);
-    text(add(lblAxis, 3), kRight, 840, kRightWidth, 2 * kLine, "Overworld 1", true).ForeColor = kRed;
+    // The map opened at first is map 0.
+    text(add(lblAxis, 3), kRight, 840, kRightWidth, 2 * kLine, std::string(world::mapName(0)), true).ForeColor =
+        kRed;
     text(add(Label3, 1), kRight, 1440, kRightWidth, kLine, "Chests:", true);
     for (int i = 4; i <= 14; ++i)
         text(add(lblAxis, i), kRight, 1680 + (i - 4) * 225, kRightWidth, 225, "Not Available");
