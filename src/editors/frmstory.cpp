@@ -33,7 +33,6 @@ void frmStory::build() {
     Height = 2670;
 
     platform::Image& picture1 = add<platform::Image>("picture1");
-    picture1.Move(120, 120, 2895, 2415);
     const frmTileset& store = frmTileset::get();
     if (store.Image1) picture1.setPicture(store.Image1);
     // The picture is larger than the box; the box keeps its size.
