@@ -178,7 +178,7 @@ TEST_F(Chests, MonsterChestFightsGroupTenAndRestoresTheZonesGroup) {
     EXPECT_EQ(battleGroups, std::vector<int>{10});
     EXPECT_EQ(Vars::encounterGroup, zoneGroup);
     EXPECT_EQ(Vars::cell(Vars::posX, Vars::posY, 1, Vars::curMap), world::kEmptyChest);
-    EXPECT_EQ(shownText(), world::kMonsterChestText);
+    EXPECT_EQ(shownText(), "The chest was a monster!");
     EXPECT_EQ(scriptRuns.size(), 1u);
 }
 
