@@ -61,7 +61,7 @@ constexpr SceneStep kSteps[] = {
     {31, setPortrait(Bree), setLine("So I'm outvoted. Fine, but don't say I didn't warn you.")},
     {32, setPortrait(Hero), setLine("Thank you, all of you. I won't take an army. An army would only make him fight.")},
     // The others hunt the last Demons and wait in the first house.
-    {33, setPortrait(Sonia), setLine("Then the rest of us stay here. There are still Demons hiding in the volcano.")},
+    {33, setPortrait(Sonia), setLine("Then the rest of us stay and finish the work in the volcano.")},
     {34, setPortrait(Ryu), setLine("Good! I wasn't finished with them anyway.")},
     {35, setPortrait(Sonia), setLine("You'll go where Jack sends you, and you'll come back when he says so.")},
     {36, setPortrait(Ryu), setLine("Yes, yes. You sound just like Father sometimes, Sonia.")},
@@ -73,7 +73,7 @@ constexpr SceneStep kSteps[] = {
     // The tunnel, and who built it.
     {42, setPortrait(Sonia), setLine("One more thing. I want to know who built that tunnel through the mine.")},
     {43, setPortrait(Hero), setLine("The one under the sea? I thought the Demons dug it.")},
-    {44, setPortrait(Jack), setLine("Demons used it, sure. But nobody I've asked knows who built it.")},
+    {44, setPortrait(Jack), setLine("The Demons used it, no doubt. But nobody I've asked knows who built it.")},
     {45, setPortrait(Sonia), setLine("And your father's miners closed its doors. He must have known more than he told us.")},
     {46, setPortrait(Ryu), setLine("Father kept a lot to himself. An elder son, for one.")},
     {47, setPortrait(Sonia), setLine("He did. And maybe that tunnel was another of his secrets. I mean to find out.")},
@@ -94,7 +94,7 @@ constexpr SceneStep kSteps[] = {
     {60, setLine("His townspeople carried our supplies. I am sure he would lend it, if asked politely.")},
     {61, setPortrait(Hero), setLine("A balloon... I'll remember that. Thank you, Darwin.")},
     {62, setPortrait(Darwin), setLine("Now, the question that matters. Who goes with you into those mountains?")},
-    {63, setPortrait(Hero), setLine("I've decided already. Rest now, all of you. Tomorrow I go after him."), refillParty()},
+    {63, setPortrait(Hero), setLine("I've decided already. Rest now, all of you. I set out within the hour."), refillParty()},
     {64, endScene()},
 };
 

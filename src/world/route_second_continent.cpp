@@ -50,7 +50,7 @@ constexpr std::array kMap4 = {
                   "road all the way west.")}},
     Trigger{896, {kReunionX, kReunionY, kReunionX, kReunionY},
             {scene(), changeAlly(), stage(898),
-             hero("Maurice went into the mountains east of town. The cave to the north-east "
+             hero("Maurice is somewhere in the eastern mountains. The cave to the north-east "
                   "leads down after him.")}},
 };
 
