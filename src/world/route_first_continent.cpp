@@ -29,8 +29,8 @@ constexpr std::array kMap0 = {
     Trigger{166, {142, 113, 146, 117},
             {scene(), stage(190),
              say(kMonk, "Monk",
-                 "Rest on our steps, child. When you are ready to go back to your friend, the path "
-                 "east of the shrine climbs to the cliff."),
+                 "Rest on our steps, child. Your friend lies up on the cliff east of the shrine. Go "
+                 "to her when you are ready."),
              ally("I'm Jack. My men camp near the shrine. I'll walk with you until you find your "
                   "feet.")}},
     Trigger{190, {157, 137, 161, 138},
