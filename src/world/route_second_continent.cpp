@@ -31,8 +31,8 @@ constexpr std::array kMap4 = {
              ally("Nothing else stands in our way. Across the bridge to the tower door!")}},
     Trigger{546, {79, 85, 81, 86},
             {scene(), stage(648),
-             ally("I said the words the monk gave me. Nothing answered. East, then, to the "
-                  "volcano.")}},
+             ally("I prayed, just as the monk told me to. Nothing answered. East, then, "
+                  "to the volcano.")}},
     Trigger{648, {138, 74, 142, 77},
             {scene(), stage(700),
              ally("The road runs on south to the volcano's foot. Stay close to me.")}},
