@@ -1,5 +1,6 @@
 #include "editors/frmstory.h"
 
+#include "editors/frmmain.h"
 #include "editors/frmsave.h"
 #include "platform/keys.h"
 #include "shell/frmtileset.h"
@@ -74,7 +75,7 @@ void frmStory::menuSelect(int index) {
     unload();
     switch (index) {
         case SaveEditor: frmSave::get().showModal(); break;
-        case MapEditor: break;  // the map maker opens here once it is part of the program
+        case MapEditor: frmMain::get().showModal(); break;
         case Return: break;
     }
 }

@@ -25,7 +25,11 @@ protected:
 
 TEST_F(TalkBox, ShowsTheLineWithFaceAndSpeaker) {
     EXPECT_FALSE(map().talkShown());
+    const platform::Control& face = h.control("frmMap", "imgTalk");
+    const double faceWidth = face.Width, faceHeight = face.Height;
     map().showText("The well is dry.", 27, "Tina", 0);
+    EXPECT_EQ(face.Width, faceWidth) << "any face fills the same frame";
+    EXPECT_EQ(face.Height, faceHeight);
     EXPECT_TRUE(map().talkShown());
     EXPECT_EQ(label("lblTalk").Caption, "The well is dry.");
     EXPECT_EQ(label("lblSpeaker").Caption, "Tina");
