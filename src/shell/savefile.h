@@ -26,8 +26,10 @@ void writeSlotNames(const SlotNames& names);
 void createSlotNamesIfMissing();
 
 // Writes the whole game state into the slot's file, then its description
-// into names and save.ini. Each file is replaced only once complete. Throws
-// platform::Error; a failed save leaves both files as they were.
+// into names and save.ini. Each file is replaced whole or not at all, and
+// save.ini is rewritten only after the slot file is in place: a failure on
+// the slot file leaves both files as they were, one on save.ini leaves the
+// new slot file under its old description. Throws platform::Error.
 void saveGame(int slot, SlotNames& names);
 
 // Reads the slot's file into the game state. Nothing changes unless the whole
