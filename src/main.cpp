@@ -13,9 +13,8 @@ int main(int, char**) {
     platform::MixerAudio audio;
     platform::Runtime& runtime = platform::Runtime::get();
     runtime.setAudio(&audio);
-    const bool started = shell::Main();
-    if (started) runtime.run();
+    const int exitCode = shell::runProgram();
     runtime.setAudio(nullptr);
     SDL_Quit();
-    return started ? 0 : 1;
+    return exitCode;
 }
