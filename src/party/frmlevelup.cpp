@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/dialogs.h"
 #include "shell/screen_style.h"
 #include "shell/subs.h"
 #include "shell/vars.h"
@@ -70,7 +71,10 @@ void frmLevelUp::lbl3_Click(int index) {
         // Points may stay unspent only when nothing can take them.
         const bool allTop = attribute(0) >= kAttributeTop && attribute(1) >= kAttributeTop &&
                             attribute(2) >= kAttributeTop;
-        if (pointsLeft > 0 && !allTop) return;
+        if (pointsLeft > 0 && !allTop) {
+            platform::MsgBox("Please spend all your points.", platform::vbExclamation, "Level Up");
+            return;
+        }
         Subs::playSnd2();
         unload();
         return;

@@ -42,11 +42,15 @@ static_assert(isRising(kNextExp), "each level must ask for more experience than 
 
 // The growth rule. Strength feeds hit points and wisdom magic points, so the
 // attribute points a player spends shape the maxima of every later level:
-// 9 to 18 hit points and 2 to 8 magic points a level. Three attribute points
-// a level let a hero of level 40 have raised one attribute to the top, or
-// spread them over all three.
-constexpr int kHPPerLevel = 8;   // + strength / 10
-constexpr int kMPPerLevel = 2;   // + wisdom / 15
+// 7 to 11 hit points and 2 to 6 magic points a level. A hero who starts
+// with 25 and 14 and grows at the top rate from level 1 to 40 ends at
+// 25 + 39 * 11 = 454 and 14 + 39 * 6 = 248, within the save editor's bars
+// (500) and the byte (255). Three attribute points a level let a hero of
+// level 40 have raised one attribute to the top, or spread them over all
+// three.
+constexpr int kHPPerLevel = 7;   // + strength / 25
+constexpr int kMPPerLevel = 2;   // + wisdom / 25
+constexpr int kAttributeStep = 25;
 constexpr int kPointsPerLevel = 3;
 
 // A spell point every fourth level up to 32: with the first point at hero
@@ -57,15 +61,17 @@ constexpr int kLastSpellLevel = 32;
 static_assert(1 + kLastSpellLevel / kSpellEvery == 9, "nine group levels in all");
 
 constexpr int kTopSpellLevel = 3;
-constexpr int kMaxMPCap = 255;  // heroMaxMP is a byte
-constexpr int kMaxHPCap = 32767;
+// The tops of the save editor's bars; an edited save may already stand there.
+constexpr int kMaxMPCap = 255;
+constexpr int kMaxHPCap = 500;
 
 }  // namespace
 
 double nextExpAt(int level) { return kNextExp[std::clamp(level, 1, kTopLevel)]; }
 
 LevelGains gainsFor(int strength, int wisdom) {
-    return {kHPPerLevel + strength / 10, kMPPerLevel + wisdom / 15, kPointsPerLevel};
+    return {kHPPerLevel + strength / kAttributeStep, kMPPerLevel + wisdom / kAttributeStep,
+            kPointsPerLevel};
 }
 
 bool grantsSpellPoint(int level) {
@@ -90,7 +96,9 @@ void levelUp() {
     heroLevel = static_cast<u8>(level);
 
     const party::LevelGains gains = party::gainsFor(heroStr, heroWis);
-    heroMaxHP = static_cast<i16>(std::min(heroMaxHP + gains.maxHP, party::kMaxHPCap));
+    // A save edited by hand beyond the top keeps what it holds.
+    const int hpCap = std::max<int>(heroMaxHP, party::kMaxHPCap);
+    heroMaxHP = static_cast<i16>(std::min(heroMaxHP + gains.maxHP, hpCap));
     heroMaxMP = static_cast<u8>(std::min(heroMaxMP + gains.maxMP, party::kMaxMPCap));
     party::growAlly();
 

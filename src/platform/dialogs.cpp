@@ -1,8 +1,11 @@
 #include "platform/dialogs.h"
 
 #include <algorithm>
+#include <vector>
 
+#include "platform/draw.h"
 #include "platform/form.h"
+#include "platform/keys.h"
 #include "platform/runtime.h"
 
 namespace platform {
@@ -16,6 +19,62 @@ Font dialogFont() {
     return f;
 }
 
+// A dialog's button takes the focus, as the buttons of the system's dialogs
+// do. The focused one carries the dark frame and a dotted mark; while the
+// focus is on something else (the input box's text) the home button, the one
+// Return then presses, carries the frame.
+class DialogButton : public CommandButton {
+public:
+    using CommandButton::CommandButton;
+    bool home = false;
+
+    bool acceptsFocus() const override { return true; }
+
+    void draw(const DrawContext& dc) const override {
+        CommandButton::draw(dc);
+        if (!Visible) return;
+        const Control* focus = form().focused();
+        const bool focused = focus == this;
+        if (!focused && !(home && !dynamic_cast<const DialogButton*>(focus))) return;
+        PixelRect r = pixelRect(dc);
+        draw::frameRect(dc.target, r.x - 1, r.y - 1, r.w + 2, r.h + 2, 0xFF000000);
+        if (focused) draw::dottedFrame(dc.target, r.x + 4, r.y + 4, r.w - 8, r.h - 8, 0xFF000000);
+    }
+};
+
+// The keys of a dialog: Tab (Shift+Tab back) moves the focus round `order`,
+// Left/Right round the buttons while one has it, and Return presses the
+// focused button, or the home one. Esc is the Cancel button's own key.
+struct FocusRing {
+    std::vector<Control*> order;  // filled at each build
+    DialogButton* home = nullptr;
+
+    void keyDown(Form& form, int keyCode, int shift) {
+        auto* onButton = dynamic_cast<DialogButton*>(form.focused());
+        if (keyCode == vk::Tab) {
+            move(form, order, shift & ShiftMask ? -1 : 1);
+        } else if (onButton && (keyCode == vk::Left || keyCode == vk::Right)) {
+            std::vector<Control*> buttons;
+            for (Control* c : order)
+                if (dynamic_cast<DialogButton*>(c)) buttons.push_back(c);
+            move(form, buttons, keyCode == vk::Right ? 1 : -1);
+        } else if (keyCode == vk::Return) {
+            DialogButton* press = onButton ? onButton : home;
+            if (press && press->Enabled) press->click();
+        }
+    }
+
+private:
+    static void move(Form& form, const std::vector<Control*>& ring, int direction) {
+        if (ring.empty()) return;
+        const auto at = std::find(ring.begin(), ring.end(), form.focused());
+        const int n = int(ring.size());
+        const int from = at == ring.end() ? (direction > 0 ? -1 : 0) : int(at - ring.begin());
+        form.setFocus(ring[std::size_t((from + direction + n) % n)]);
+        Runtime::get().invalidate();
+    }
+};
+
 class MsgBoxForm : public FormOf<MsgBoxForm> {
 public:
     MsgBoxForm() : FormOf("MsgBox") {}
@@ -24,7 +83,10 @@ public:
     int result = vbOK;
 
 protected:
+    void Form_KeyDown(int keyCode, int shift) override { keys.keyDown(*this, keyCode, shift); }
+
     void build() override {
+        keys = {};
         scale = 1;
         borderStyle = BorderStyle::FixedDialog;
         Caption = title;
@@ -38,7 +100,7 @@ protected:
         for (auto& l : lines) textW = std::max(textW, textWidth(dialogFont(), l));
         int textH = int(lines.size()) * lineHeight(dialogFont());
         int buttonsW = yesNo ? 2 * kButtonW + 8 : kButtonW;
-        Width = std::max({kPad * 2 + iconW + textW, kPad * 2 + buttonsW, 200});
+        Width = std::max({kPad * 2 + iconW + textW, kPad * 2 + buttonsW, 200, captionFitWidth()});
         Height = kPad * 3 + std::max(textH, icon ? 32 : 0) + kButtonH;
         if (icon) {
             Shape& s = add<Shape>("imgIcon");
@@ -64,7 +126,7 @@ protected:
         int y = int(Height) - kPad - kButtonH;
         int x = int(Width - buttonsW) / 2;
         auto button = [&](const char* name, const char* caption, int answer) {
-            CommandButton& b = add<CommandButton>(name);
+            DialogButton& b = add<DialogButton>(name);
             b.Move(x, y, kButtonW, kButtonH);
             b.Caption = caption;
             b.font = dialogFont();
@@ -73,16 +135,22 @@ protected:
                 unload();
             };
             x += kButtonW + 8;
+            keys.order.push_back(&b);
             return &b;
         };
         if (yesNo) {
-            button("cmdYes", "Yes", vbYes)->Default = true;
+            keys.home = button("cmdYes", "Yes", vbYes);
             button("cmdNo", "No", vbNo)->Cancel = true;
         } else {
-            CommandButton* ok = button("cmdOK", "OK", vbOK);
-            ok->Default = ok->Cancel = true;
+            keys.home = button("cmdOK", "OK", vbOK);
+            keys.home->Cancel = true;
         }
+        keys.home->home = true;
+        setFocus(keys.home);
     }
+
+private:
+    FocusRing keys;
 };
 
 class InputBoxForm : public FormOf<InputBoxForm> {
@@ -92,10 +160,13 @@ public:
     bool accepted = false;
 
 protected:
+    void Form_KeyDown(int keyCode, int shift) override { keys.keyDown(*this, keyCode, shift); }
+
     void build() override {
         scale = 1;
         borderStyle = BorderStyle::FixedDialog;
         Caption = title;
+        KeyPreview = true;
         Width = 360;
         Height = 130;
         Label& l = add<Label>("lblPrompt");
@@ -103,17 +174,17 @@ protected:
         l.Transparent = true;
         l.font = dialogFont();
         l.Caption = prompt;
-        CommandButton& ok = add<CommandButton>("cmdOK");
+        DialogButton& ok = add<DialogButton>("cmdOK");
         ok.Move(Width - kPad - kButtonW, kPad, kButtonW, kButtonH);
         ok.Caption = "OK";
         ok.font = dialogFont();
-        ok.Default = true;
+        ok.home = true;
         ok.onClick = [this] {
             accepted = true;
             text = static_cast<TextBox*>(find("txtInput"))->Text;
             unload();
         };
-        CommandButton& cancel = add<CommandButton>("cmdCancel");
+        DialogButton& cancel = add<DialogButton>("cmdCancel");
         cancel.Move(Width - kPad - kButtonW, kPad + kButtonH + 6, kButtonW, kButtonH);
         cancel.Caption = "Cancel";
         cancel.font = dialogFont();
@@ -124,7 +195,11 @@ protected:
         t.font = dialogFont();
         t.Text = text;
         setFocus(&t);
+        keys = {{&t, &ok, &cancel}, &ok};
     }
+
+private:
+    FocusRing keys;
 };
 
 }  // namespace

@@ -53,6 +53,17 @@ void frameRect(SDL_Surface* dst, int x, int y, int w, int h, std::uint32_t argb)
     fillRect(dst, x + w - 1, y, 1, h, argb);
 }
 
+void dottedFrame(SDL_Surface* dst, int x, int y, int w, int h, std::uint32_t argb) {
+    for (int i = 0; i < w; i += 2) {
+        fillRect(dst, x + i, y, 1, 1, argb);
+        fillRect(dst, x + i, y + h - 1, 1, 1, argb);
+    }
+    for (int j = 0; j < h; j += 2) {
+        fillRect(dst, x, y + j, 1, 1, argb);
+        fillRect(dst, x + w - 1, y + j, 1, 1, argb);
+    }
+}
+
 void bevel(SDL_Surface* dst, int x, int y, int w, int h, bool pressed) {
     const std::uint32_t light = 0xFFFFFFFF, shadow = 0xFF808080, dark = 0xFF000000;
     fillRect(dst, x, y, w, h, 0xFFD4D0C8);

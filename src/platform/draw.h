@@ -11,6 +11,8 @@ namespace platform::draw {
 void setBlend(SDL_Surface* s, bool blend);
 void fillRect(SDL_Surface* dst, int x, int y, int w, int h, std::uint32_t argb);
 void frameRect(SDL_Surface* dst, int x, int y, int w, int h, std::uint32_t argb);
+// Every other pixel of a rectangle's outline, as a focused button is marked.
+void dottedFrame(SDL_Surface* dst, int x, int y, int w, int h, std::uint32_t argb);
 // A raised (or, pressed, sunken) 3-D box as the runtime drew buttons.
 void bevel(SDL_Surface* dst, int x, int y, int w, int h, bool pressed);
 void line(SDL_Surface* dst, int x1, int y1, int x2, int y2, std::uint32_t argb, int width = 1);

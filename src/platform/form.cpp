@@ -6,10 +6,23 @@
 #include <cmath>
 
 #include "platform/draw.h"
+#include "platform/font.h"
 #include "platform/keys.h"
 #include "platform/runtime.h"
 
 namespace platform {
+namespace {
+
+constexpr int kCaptionLeft = 6;  // the caption's inset from the title bar's left end
+
+Font titleFont(BorderStyle style) {
+    Font f;
+    f.bold = true;
+    f.size = style == BorderStyle::ToolWindow ? 8 : 9;
+    return f;
+}
+
+}  // namespace
 
 Form::Form(std::string name) : name_(std::move(name)) { Runtime::get().formCreated(*this); }
 
@@ -96,6 +109,14 @@ int Form::titleBarHeight() const {
         case BorderStyle::ToolWindow: return 17;
         default: return 23;
     }
+}
+
+int Form::captionFitWidth() const {
+    const int bar = titleBarHeight();
+    if (bar == 0) return 0;
+    // The caption is clipped a bar's height short of the right end, where the
+    // close box sits; keep a margin as wide as the inset on the left.
+    return kCaptionLeft + textWidth(titleFont(borderStyle), Caption) + kCaptionLeft + bar;
 }
 
 int Form::pixelWidth() const { return int(std::lround(Width / scale)); }
@@ -199,11 +220,8 @@ void Form::draw(const DrawContext& dc) const {
     if (bar > 0) {
         int top = dc.originY - bar;
         draw::fillRect(t, dc.originX, top, w, bar, 0xFF0A246A);
-        Font f;
-        f.bold = true;
-        f.size = borderStyle == BorderStyle::ToolWindow ? 8 : 9;
-        if (PicturePtr p = renderText(f, Caption, vbWhite))
-            draw::pictureClipped(t, *p, dc.originX + 6, top + (bar - p->height()) / 2, dc.originX,
+        if (PicturePtr p = renderText(titleFont(borderStyle), Caption, vbWhite))
+            draw::pictureClipped(t, *p, dc.originX + kCaptionLeft, top + (bar - p->height()) / 2, dc.originX,
                                  top, w - bar, bar);
         if (ControlBox) {
             int s = bar - 6, bx = dc.originX + w - s - 3, by = top + 3;

@@ -47,6 +47,8 @@ public:
     int pixelWidth() const;   // the whole form, title bar included
     int pixelHeight() const;
     int titleBarHeight() const;
+    // The narrowest width, in pixels, whose title bar shows the whole caption.
+    int captionFitWidth() const;
 
     // The control with keyboard focus, if any.
     Control* focused() const { return focused_; }

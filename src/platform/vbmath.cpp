@@ -1,6 +1,7 @@
 #include "platform/vbmath.h"
 
 #include <cmath>
+#include <cstdio>
 
 #include "platform/error.h"
 
@@ -17,6 +18,12 @@ std::int16_t CInt(double x) {
 double Round(double x, int digits) {
     double scale = std::pow(10.0, digits);
     return std::nearbyint(x * scale) / scale;
+}
+
+std::string CStr(double x) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.15g", x);
+    return buffer;
 }
 
 long IntDiv(long a, long b) {

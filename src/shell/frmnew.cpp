@@ -17,7 +17,8 @@ constexpr const char* kDifficulties[] = {"Normal", "Hardcore", "Wimp"};
 constexpr int kMaxAttribute = frmNew::kBaseAttribute + frmNew::kPoints;
 constexpr int kNameLength = 10;
 
-// Entries: a minus and a plus per attribute, then these.
+// Entries, in the order of the screen from the top: a minus and a plus per
+// attribute, then these.
 enum Entry { DifficultyEntry = 6, OK = 7, Cancel = 8 };
 
 platform::Label& styled(platform::Label& l, double size, bool bold) {
@@ -76,7 +77,7 @@ void frmNew::build() {
     cancel.Move(3300, 4950, 1800, 420);
     cancel.Caption = "Cancel";
     cancel.Alignment = platform::Align::Center;
-    menu.attach(OK);
+    menu.attach();
 }
 
 void frmNew::Form_Load() {

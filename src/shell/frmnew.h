@@ -37,5 +37,5 @@ private:
     platform::ControlArray<platform::Label> lblAttribute{this, "lblAttribute"};
     platform::ControlArray<platform::Label> lblValue{this, "lblValue"};
     platform::ControlArray<platform::Label> lbl3{this, "lbl3"};
-    shell::Menu menu{lbl3, {.escEntry = 8}, [this](int i) { lbl3_Click(i); }};
+    shell::Menu menu{lbl3, {.bothAxes = true, .escEntry = 8}, [this](int i) { lbl3_Click(i); }};
 };

@@ -1,5 +1,6 @@
 #include "shell/frmtitle.h"
 
+#include "editors/frmstory.h"
 #include "platform/runtime.h"
 #include "shell/frmgame.h"
 #include "shell/frmnew.h"
@@ -66,7 +67,7 @@ void frmTitle::Label3_Click(int index) {
             Vars::saveMode = 0;
             frmGame::get().showModal();
             break;
-        case GameEditors:
+        case GameEditors: frmStory::get().showModal(); break;
         case PlayIntro: break;
         case Options: frmOptions::get().showModal(); break;
         case Exit: platform::Runtime::get().quit(); break;

@@ -1,6 +1,4 @@
 // save.ini and the slot descriptions.
-#include <cstdio>
-
 #include "platform/error.h"
 #include "platform/seqfile.h"
 #include "platform/vbmath.h"
@@ -24,13 +22,6 @@ constexpr Chapter kChapters[] = {
     {178, "To The Rescue"},
 };
 
-// A number as the runtime turns it into text: at most 15 significant digits.
-std::string numberText(double value) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.15g", value);
-    return buffer;
-}
-
 std::string saveIniPath() {
     Subs::getAppPath();
     Vars::appPath += "save.ini";
@@ -47,7 +38,7 @@ std::string chapter(int storyStage) {
 
 std::string description(const std::string& heroName, int storyStage) {
     const double percent = platform::Round(storyStage / 1000.0, 3) * 100;
-    return heroName + "  -  " + chapter(storyStage) + "  " + numberText(percent) + "%";
+    return heroName + "  -  " + chapter(storyStage) + "  " + platform::CStr(percent) + "%";
 }
 
 std::string slotPath(int slot) {
@@ -60,11 +51,15 @@ std::string slotPath(int slot) {
 // Line by line, so a description holding a comma stays one slot. An empty
 // line is an empty description, as the game writes one back; only the end of
 // the file cuts the slots short.
-SlotNames readSlotNames() {
+void readSlotNames(SlotNames& names) {
     platform::SeqReader in(saveIniPath());
-    SlotNames names;
     in.lineInput();  // the header
     for (std::string& name : names) name = in.lineInput();
+}
+
+SlotNames readSlotNames() {
+    SlotNames names;
+    readSlotNames(names);
     return names;
 }
 

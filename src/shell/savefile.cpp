@@ -273,6 +273,10 @@ void writeGame(const std::string& path, int k1, int k2) {
     out.commit();
 }
 
+bool acceptable(const Field& f, double x) {
+    return std::isfinite(x) && x >= f.lo && x <= f.hi && (!f.allowed || f.allowed(x));
+}
+
 Value readField(platform::SeqReader& in, const Field& f, int k1, int k2) {
     Value v;
     if (f.kind == Kind::Text) {
@@ -282,21 +286,31 @@ Value readField(platform::SeqReader& in, const Field& f, int k1, int k2) {
     }
     double x = in.nextNumber() / k2 + k1;
     if (f.whole) x = platform::Round(x);
-    if (!std::isfinite(x) || x < f.lo || x > f.hi || (f.allowed && !f.allowed(x)))
-        throw platform::Error("A value in the saved game is out of range");
+    if (!acceptable(f, x)) throw platform::Error("A value in the saved game is out of range");
     v.number = x;
     return v;
+}
+
+// A save that the loader would refuse is lost: it is not written at all.
+void checkLoadable() {
+    for (const Field& f : kFields) {
+        const bool ok = f.kind == Kind::Text ? validName(f.text()) : acceptable(f, f.get());
+        if (!ok) throw platform::Error("The game state cannot be saved: a value is out of range");
+    }
 }
 
 }  // namespace
 
 void saveGame(int slot, SlotNames& names) {
     const std::string path = slotPath(slot);
+    checkLoadable();
     const int k1 = Subs::randomInt(5, 255);
     const int k2 = Subs::randomInt(2, 5);
     writeGame(path, k1, k2);
-    names[slot] = description(Vars::heroName, Vars::storyStage);
-    writeSlotNames(names);
+    SlotNames updated = names;
+    updated[slot] = description(Vars::heroName, Vars::storyStage);
+    writeSlotNames(updated);
+    names = std::move(updated);
 }
 
 void loadGame(int slot) {

@@ -21,15 +21,19 @@ std::string description(const std::string& heroName, int storyStage);
 // save.ini. Reading throws platform::Error when the file is missing or holds
 // fewer than ten descriptions.
 SlotNames readSlotNames();
+// The same into names, in place: on a short file the descriptions read
+// before the failure stay in names, the rest keep what they held.
+void readSlotNames(SlotNames& names);
 void writeSlotNames(const SlotNames& names);
 // Writes a save.ini of empty slots when there is none.
 void createSlotNamesIfMissing();
 
 // Writes the whole game state into the slot's file, then its description
-// into names and save.ini. Each file is replaced whole or not at all, and
-// save.ini is rewritten only after the slot file is in place: a failure on
-// the slot file leaves both files as they were, one on save.ini leaves the
-// new slot file under its old description. Throws platform::Error.
+// into save.ini and names. Throws platform::Error, and touches no file, when
+// the state holds a value that loadGame would refuse. Each file is replaced
+// whole or not at all, and save.ini is rewritten only after the slot file is
+// in place: a failure on the slot file leaves both files and names as they
+// were, one on save.ini leaves the new slot file under its old description.
 void saveGame(int slot, SlotNames& names);
 
 // Reads the slot's file into the game state. Nothing changes unless the whole

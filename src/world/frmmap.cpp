@@ -3,6 +3,7 @@
 #include "battle/encounter.h"
 #include "shell/frmtileset.h"
 #include "shell/vars.h"
+#include "world/chests.h"
 #include "world/map_files.h"
 #include "world/map_view.h"
 
@@ -85,6 +86,7 @@ void frmMap::showStatus() {
     status.Visible = shown;
     const PictureArray& faces = frmTileset::get().img;
     platform::Image& face = add[0];
-    face.setPicture(faces.exists(Vars::allyId) ? faces[Vars::allyId] : nullptr);
+    // The hero's face, as the battle shows it: the line begins with her name.
+    face.setPicture(faces.exists(world::kHeroFace) ? faces[world::kHeroFace] : nullptr);
     face.Visible = shown;
 }

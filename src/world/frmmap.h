@@ -13,7 +13,7 @@ public:
 
     // Element 0 is the party's status line; the battle hides it.
     platform::ControlArray<platform::Label> lblPot{this, "lblPot"};
-    // Element 0 is the ally's face; the battle hides it and shows it again.
+    // Element 0 is the hero's face; the battle hides it and shows it again.
     platform::ControlArray<platform::Image> add{this, "add"};
 
     // The talk box: one line with a face, the speaker and a clickable OK.

@@ -133,5 +133,18 @@ TEST(BuiltInPictures, HitFramesAnimate) {
         }
 }
 
+// The editor menu and the save editor write black and dark-red text straight
+// on the menu background, and the save editor's window is 419 x 508 pixels.
+TEST(BuiltInPictures, TheMenuBackgroundIsLightAndCoversTheSaveEditor) {
+    const Pixels p = builtIn("Image1/0");
+    EXPECT_GE(p.width, 419);
+    EXPECT_GE(p.height, 508);
+    int darkest = 255;
+    for (int y = 0; y < std::min(p.height, 508); ++y)
+        for (int x = 0; x < std::min(p.width, 419); ++x) darkest = std::min(darkest, p.luma(x, y));
+    // Dark red (0x80 red) has a luma of 38; the paper must stand well above it.
+    EXPECT_GT(darkest, 140);
+}
+
 }  // namespace
 }  // namespace assets_test

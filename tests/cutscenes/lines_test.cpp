@@ -1,4 +1,7 @@
 // Every line written fits its label with the real font, in plain text.
+#include <cctype>
+#include <map>
+
 #include "cutscene_fixture.h"
 #include "platform/font.h"
 
@@ -40,6 +43,26 @@ TEST(CutsceneLines, EveryLineFitsTwoRowsOfTheDialogueLabel) {
         EXPECT_LE(rows.size(), 2u) << line;
         EXPECT_LE(int(rows.size()) * platform::lineHeight(font), kHeight) << line;
         EXPECT_TRUE(plain(line)) << line;
+    }
+}
+
+// Letters and digits only, in lower case: lines that differ only in
+// punctuation or case count as the same.
+std::string wording(const std::string& line) {
+    std::string w;
+    for (char c : line)
+        if (std::isalnum(static_cast<unsigned char>(c)))
+            w += char(std::tolower(static_cast<unsigned char>(c)));
+    return w;
+}
+
+TEST(CutsceneLines, NoTwoLinesAreAlikeExceptTheSilentBeats) {
+    std::map<std::string, std::string> seen;
+    for (const std::string& line : writtenLines()) {
+        const std::string w = wording(line);
+        if (w.empty()) continue;  // "..." and its kin
+        auto [it, fresh] = seen.emplace(w, line);
+        EXPECT_TRUE(fresh) << line << "\n  repeats: " << it->second;
     }
 }
 

@@ -6,6 +6,7 @@
 #include "party/party.h"
 #include "party/progression.h"
 #include "platform/controls.h"
+#include "platform/dialogs.h"
 #include "shell/vars.h"
 #include "support/harness.h"
 
@@ -69,8 +70,9 @@ TEST_F(LevelUpTest, OneLevelWithItsGainsEvenWhenTheExperienceCoversTwo) {
     EXPECT_EQ(Vars::heroLevel, 5);
     EXPECT_EQ(Vars::heroNextExp, party::nextExpAt(5));
     EXPECT_GT(Vars::heroExp, Vars::heroNextExp);  // the surplus waits for the next battle
-    EXPECT_EQ(Vars::heroMaxHP, 60 + 8 + 3);
-    EXPECT_EQ(Vars::heroMaxMP, 20 + 2 + 3);
+    // Strength 30 and wisdom 45 each add one to the base 7 and 2.
+    EXPECT_EQ(Vars::heroMaxHP, 60 + 7 + 1);
+    EXPECT_EQ(Vars::heroMaxMP, 20 + 2 + 1);
     EXPECT_EQ(Vars::heroHP, 40);  // only the maxima rise
     EXPECT_EQ(Vars::heroStr, 33);
     EXPECT_GT(Vars::allyMaxHP, allyMaxBefore);  // the companion grows with the hero
@@ -132,13 +134,58 @@ TEST_F(LevelUpTest, MagicPointsStopAtTheTopOfTheByteAndLevelsAtForty) {
     EXPECT_EQ(Vars::heroMaxMP, 255);
 }
 
+// Growth at its boundaries: each 25 of an attribute adds one.
+TEST(Growth, StepsAtEachQuarterOfTheAttributeRange) {
+    struct Case {
+        int attribute, hp, mp;
+    };
+    for (Case c : {Case{10, 7, 2}, Case{24, 7, 2}, Case{25, 8, 3}, Case{49, 8, 3}, Case{50, 9, 4},
+                   Case{75, 10, 5}, Case{99, 10, 5}, Case{100, 11, 6}}) {
+        const party::LevelGains g = party::gainsFor(c.attribute, c.attribute);
+        EXPECT_EQ(g.maxHP, c.hp) << c.attribute;
+        EXPECT_EQ(g.maxMP, c.mp) << c.attribute;
+        EXPECT_EQ(g.points, 3);
+    }
+}
+
+// A hero at the top attributes from the first level reaches level 40 within
+// the save editor's bars: 25 + 39 * 11 = 454 hit points, 14 + 39 * 6 = 248.
+TEST_F(LevelUpTest, AHeroOfLevelFortyFitsTheSaveEditorsBars) {
+    Vars::heroLevel = 1;
+    Vars::heroMaxHP = 25;
+    Vars::heroMaxMP = 14;
+    Vars::heroStr = Vars::heroWis = 100;
+    Vars::heroHP = 0;  // no level-up screens
+    while (Vars::heroLevel < party::kTopLevel) Subs::levelUp();
+    EXPECT_EQ(Vars::heroMaxHP, 454);
+    EXPECT_EQ(Vars::heroMaxMP, 248);
+
+    // An edited save at the tops stays there.
+    Vars::heroLevel = 10;
+    Vars::heroMaxHP = 495;
+    Vars::heroMaxMP = 252;
+    Subs::levelUp();
+    EXPECT_EQ(Vars::heroMaxHP, 500);
+    EXPECT_EQ(Vars::heroMaxMP, 255);
+}
+
 TEST_F(LevelUpTest, PointsStayWithinTheRangeAndDoneWaitsForThem) {
     Vars::heroStr = 99;
     auto entry = [](int i) -> Label& {
         return static_cast<Label&>(harness::Harness::control("frmLevelUp", "lbl3", i));
     };
-    clicks({frmLevelUp::kDone,        // refused: 3 points left
-            frmLevelUp::kRaise,       // strength 100
+    std::vector<std::string> boxes;
+    h.onShow("MsgBox", [&](platform::Form& box) {
+        boxes.push_back(box.Caption + ": " +
+                        static_cast<Label&>(harness::Harness::control("MsgBox", "lblPrompt")).Caption);
+    });
+    clicks({frmLevelUp::kDone});  // refused: 3 points left
+    h.answerMsgBox(platform::vbOK);
+    h.then([&] {
+        EXPECT_EQ(boxes, (std::vector<std::string>{"Level Up: Please spend all your points."}));
+        EXPECT_TRUE(frmLevelUp::get().visible());
+    });
+    clicks({frmLevelUp::kRaise,       // strength 100
             frmLevelUp::kRaise,       // refused: at the top
             frmLevelUp::kLower + 1,   // refused: not spent here
             frmLevelUp::kRaise + 2,   // wisdom 46
@@ -155,6 +202,7 @@ TEST_F(LevelUpTest, PointsStayWithinTheRangeAndDoneWaitsForThem) {
     EXPECT_EQ(Vars::heroStr, 100);
     EXPECT_EQ(Vars::heroDex, 12);
     EXPECT_EQ(Vars::heroWis, 45);
+    EXPECT_EQ(boxes.size(), 1u) << "Done with every point spent closes without a word";
     // The fanfare, then one choosing sound per accepted click; hovering is silent.
     const auto effects = h.audio.effects();
     EXPECT_EQ(effects.size(), 1u + 6u);
@@ -162,9 +210,27 @@ TEST_F(LevelUpTest, PointsStayWithinTheRangeAndDoneWaitsForThem) {
 
 TEST_F(LevelUpTest, AttributesAllAtTheTopLetTheScreenClose) {
     Vars::heroStr = Vars::heroDex = Vars::heroWis = 100;
+    h.onShow("MsgBox", [](platform::Form&) { ADD_FAILURE() << "no point can be spent"; });
     clicks({frmLevelUp::kDone});
     Subs::levelUp();
     EXPECT_FALSE(frmLevelUp::get().isLoaded());
+}
+
+TEST_F(LevelUpTest, OneAttributeBelowTheTopStillWantsThePoints) {
+    int boxes = 0;
+    h.onShow("MsgBox", [&](platform::Form&) { ++boxes; });
+    for (int low = 0; low < 3; ++low) {
+        SCOPED_TRACE(low);
+        Vars::heroLevel = 4;
+        Vars::heroStr = Vars::heroDex = Vars::heroWis = 100;
+        (low == 0 ? Vars::heroStr : low == 1 ? Vars::heroDex : Vars::heroWis) = 99;
+        clicks({frmLevelUp::kDone});
+        h.answerMsgBox(platform::vbOK);
+        clicks({frmLevelUp::kRaise + low, frmLevelUp::kDone});  // two points stay: nothing takes them
+        Subs::levelUp();
+        EXPECT_EQ(boxes, low + 1);
+        EXPECT_FALSE(frmLevelUp::get().isLoaded());
+    }
 }
 
 }  // namespace

@@ -102,6 +102,34 @@ TEST_F(HeroCreation, OKWantsANameAndEveryPointSpent) {
     EXPECT_TRUE(shown.empty());
 }
 
+TEST_F(HeroCreation, TheKeysOfBothAxesWalkTheEntriesFromTheTop) {
+    std::vector<int> walk;
+    auto note = [&] {
+        h.then([&] {
+            for (int i = StrMinus; i <= Cancel; ++i)
+                if (static_cast<platform::Label&>(h.control("frmNew", "lbl3", i)).ForeColor == platform::vbWhite)
+                    walk.push_back(i);
+        });
+    };
+    note();
+    h.then([&] { h.snapshot("hero_creation"); });
+    for (int i = 0; i < 9; ++i) {
+        h.key(i % 2 == 0 ? Vars::keyRight : Vars::keyDown);
+        note();
+    }
+    h.key(Vars::keyLeft);
+    note();
+    h.key(Vars::keyUp);
+    note();
+    h.key(Vars::keyLeft);  // difficulty
+    h.key(Vars::keySelect);
+    h.then([] { EXPECT_EQ(shelltest::caption("frmNew", "lbl3", Difficulty), "Difficulty:  Hardcore"); });
+    h.key(vk::Escape);
+    run();
+    EXPECT_EQ(walk, (std::vector<int>{StrMinus, StrPlus, DexMinus, DexPlus, WisMinus, WisPlus, Difficulty,
+                                      OK, Cancel, StrMinus, Cancel, OK}));
+}
+
 TEST_F(HeroCreation, AMapThatCannotBeReadKeepsThePlayerHere) {
     std::filesystem::remove(h.appDir + "3.map");
     platform::writeFileAtomically(h.appDir + "3.map", "7\r\nseven\r\n");

@@ -1,6 +1,3 @@
-#include <sys/resource.h>
-
-#include <csignal>
 #include <functional>
 
 #include "platform/error.h"
@@ -213,20 +210,51 @@ TEST_F(SaveFile, AFailedWriteLeavesBothFilesAsTheyWere) {
     const std::string oldIni = readFile(h.appDir + "save.ini");
     fillDistinctState();
 
-    // A full disk: writes past a few kilobytes fail.
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 4096;
-    setrlimit(RLIMIT_FSIZE, &small);
     h.scriptDraws({{5, 255, 9}, {2, 5, 2}});
-    EXPECT_THROW(savefile::saveGame(3, names), platform::Error);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
+    const savefile::SlotNames namesBefore = names;
+    {
+        shelltest::FullDisk full;
+        EXPECT_THROW(savefile::saveGame(3, names), platform::Error);
+    }
+    EXPECT_EQ(names, namesBefore);
 
     EXPECT_EQ(readFile(slotFile(3)), oldSlot);
     EXPECT_EQ(readFile(h.appDir + "save.ini"), oldIni);
+}
+
+// A state the loader would refuse is never written: such a save could not
+// be loaded back. Nothing is drawn and no file is touched.
+TEST_F(SaveFile, RefusesToSaveAStateItCouldNotLoad) {
+    struct Case {
+        const char* what;
+        std::function<void()> spoil;
+    };
+    const Case cases[] = {
+        {"no maximum hit points", [] { Vars::heroMaxHP = 0; }},
+        {"no companion's name", [] { Vars::allyName.clear(); }},
+        {"a name of eleven letters", [] { Vars::heroName = "Abcdefghijk"; }},
+        {"rubies past the top", [] { Vars::rubies = 9999.5; }},
+        {"rubies below nothing", [] { Vars::rubies = -0.5; }},
+        {"strength below the least", [] { Vars::heroStr = 9; }},
+        {"an ally who is no companion", [] { Vars::allyId = 13; }},
+        {"a shield code that does not exist", [] { Vars::heroEquip[2] = 7; }},
+    };
+    savefile::createSlotNamesIfMissing();
+    names = savefile::readSlotNames();
+    const std::string ini = readFile(h.appDir + "save.ini");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        harness::resetGameState();
+        c.spoil();
+        EXPECT_THROW(savefile::saveGame(2, names), platform::Error);
+        EXPECT_FALSE(platform::fileExists(slotFile(2)));
+        EXPECT_EQ(readFile(h.appDir + "save.ini"), ini);
+        EXPECT_EQ(names[2], "Empty");
+    }
+    harness::resetGameState();
+    Vars::rubies = 9999;
+    save(2, 5, 2);
+    EXPECT_TRUE(platform::fileExists(slotFile(2)));
 }
 
 TEST_F(SaveFile, NamesTheSlotInSaveIniOnlyAfterTheSave) {

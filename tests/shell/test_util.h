@@ -1,5 +1,8 @@
 #pragma once
 // Small helpers shared by the shell's tests.
+#include <sys/resource.h>
+
+#include <csignal>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -45,6 +48,28 @@ inline std::string joinLines(const std::vector<std::string>& lines) {
 inline const std::string& caption(const std::string& form, const std::string& control, int index = -1) {
     return static_cast<platform::Label&>(harness::Harness::control(form, control, index)).Caption;
 }
+
+// A full disk while it lives: writes past a few kilobytes fail.
+class FullDisk {
+public:
+    FullDisk() {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = saved_;
+        small.rlim_cur = 4096;
+        setrlimit(RLIMIT_FSIZE, &small);
+    }
+    ~FullDisk() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, oldHandler_);
+    }
+    FullDisk(const FullDisk&) = delete;
+    FullDisk& operator=(const FullDisk&) = delete;
+
+private:
+    rlimit saved_{};
+    void (*oldHandler_)(int) = nullptr;
+};
 
 // Records every message box shown, and scripts answers to them in turn.
 class MsgBoxes {

@@ -118,13 +118,14 @@ TEST_F(MapScreen, PartyFallingInTheScriptClosesTheScreen) {
     }
 }
 
-TEST_F(MapScreen, StatusLineNamesThePartyAndShowsTheAllysFace) {
+TEST_F(MapScreen, StatusLineNamesThePartyAndShowsTheHerosFace) {
     Vars::heroHP = 7;
     Vars::heroMP = 3;
     Vars::allyHP = 12;
     open();
     EXPECT_EQ(map().lblPot[0].Caption, "Nina   HP 7/25   MP 3/14        Sofi   HP 12/30");
-    EXPECT_EQ(map().add[0].picture(), frmTileset::get().img[18]);
+    EXPECT_EQ(map().add[0].picture(), frmTileset::get().img[54]);
+    EXPECT_NE(map().add[0].picture(), frmTileset::get().img[Vars::allyId]);
     EXPECT_TRUE(statusShown());
     Vars::statusLine = 0;
     map().redraw();

@@ -151,38 +151,22 @@ Image worldMap(std::uint32_t seed, double cx, double cy) {
 
 }  // namespace
 
+// Light enough that the menus' black and dark-red entries read anywhere on
+// it, and large enough that the largest editor window shows no edge.
 Image makeMenuBackground() {
     constexpr int w = 400, h = 300;
     Image img(w, h);
-    skyGradient(img, 0, h, rgb(0x1a2a5a), rgb(0x0a1030), 8);
-    // A lattice of thin gold lines with a small star at every crossing.
+    const Rgba paper = rgb(0xe8dcbc), shade = rgb(0xcbb98f), line = rgb(0xb09a6a);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
+            const double n = fractalNoise(x, y, 50, 8, 4, 71);
+            Rgba c = mix(paper, shade, n * 0.7);
+            // A faint lattice of thin lines, with a dot at every crossing.
             const int a = (x + y) % 40, b = (x - y + 400) % 40;
-            if (a == 0 || b == 0) img.set(x, y, mix(img.get(x, y), rgb(0x8a7a4a), 0.35));
+            if (a == 0 || b == 0) c = mix(c, line, 0.3);
+            if (a == 0 && b == 0) c = mix(c, line, 0.6);
+            img.set(x, y, c);
         }
-    for (int y = 0; y < h; y += 20)
-        for (int x = (40 - y % 40) % 40; x < w; x += 40) {
-            img.set(x, y, rgb(0xe0c878));
-            img.set(x - 1, y, rgb(0x8a7a4a));
-            img.set(x + 1, y, rgb(0x8a7a4a));
-            img.set(x, y - 1, rgb(0x8a7a4a));
-            img.set(x, y + 1, rgb(0x8a7a4a));
-        }
-    for (int i = 0; i < 4; ++i) {
-        const int x0 = i, y0 = i;
-        const Rgba c = i == 1 || i == 2 ? rgb(0xe0c070) : rgb(0x4a3a1a);
-        for (int x = x0; x < w - x0; ++x) {
-            img.set(x, y0, c);
-            img.set(x, h - 1 - y0, c);
-        }
-        for (int y = y0; y < h - y0; ++y) {
-            img.set(x0, y, c);
-            img.set(w - 1 - x0, y, c);
-        }
-    }
-    for (const Pt p : {Pt{10, 10}, Pt{w - 10.0, 10}, Pt{10, h - 10.0}, Pt{w - 10.0, h - 10.0}})
-        paint(img, polygon({{p.x, p.y - 7}, {p.x + 7, p.y}, {p.x, p.y + 7}, {p.x - 7, p.y}}), styled(0xe0c070));
     return enlarged(img, 2);
 }
 
