@@ -92,6 +92,12 @@ void fill(const Outcome& o) {
 
 }  // namespace
 
+int fixedGroupPicture(int encounterGroup) {
+    for (const FixedGroup& f : kFixedGroups)
+        if (f.group == encounterGroup) return monsterPicture(f.monsters.slot[2]);
+    return 0;
+}
+
 void buildFormation(int encounterGroup) {
     for (const FixedGroup& f : kFixedGroups) {
         if (f.group != encounterGroup) continue;

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "battle/encounter.h"
+#include "battle/formations.h"
 #include "shell/vars.h"
 
 namespace {
@@ -97,3 +98,12 @@ void setMonster(int monsterId, int slot) {
 }
 
 }  // namespace Subs
+
+namespace battle {
+
+int monsterPicture(int monsterId) {
+    if (monsterId < 1 || monsterId > int(kMonsters.size())) return 0;
+    return kMonsters[std::size_t(monsterId - 1)].picture;
+}
+
+}  // namespace battle

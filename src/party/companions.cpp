@@ -110,6 +110,11 @@ std::string_view companionName(std::uint8_t id) {
 
 bool isCompanion(std::uint8_t id) { return find(id) != nullptr; }
 
+int defaultTactic(std::uint8_t id) {
+    const Companion* c = find(id);
+    return c ? c->tactic : 0;
+}
+
 std::span<const std::uint8_t> companionIds() { return kIds; }
 
 void growAlly() {
@@ -122,10 +127,8 @@ namespace Subs {
 
 int setAlly(std::uint8_t id) {
     // An id that is no companion changes nothing.
-    if (const party::Companion* c = party::find(id)) {
-        party::applyFigures(*c);
-        Vars::allyMode = c->tactic;
-    }
+    // The tactic is the player's choice and stays as it was.
+    if (const party::Companion* c = party::find(id)) party::applyFigures(*c);
     return Vars::allyMaxHP;
 }
 

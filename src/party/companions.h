@@ -13,6 +13,8 @@ constexpr std::uint8_t kRyu = 12, kChi = 14, kSofi = 18, kSonia = 21, kMaurice =
 // Name of companion `id`; empty for an id that is no companion.
 std::string_view companionName(std::uint8_t id);
 bool isCompanion(std::uint8_t id);
+// The battle tactic a companion starts with (0 for an id that is none).
+int defaultTactic(std::uint8_t id);
 std::span<const std::uint8_t> companionIds();
 
 // Brings the present ally's attributes, equipment and maximum HP up to the

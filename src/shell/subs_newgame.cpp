@@ -1,3 +1,4 @@
+#include "party/companions.h"
 #include "party/party.h"
 #include "party/progression.h"
 #include "shell/subs.h"
@@ -53,6 +54,7 @@ void initNewGame() {
     allyId = kFirstAlly;
     allyHP = 0;
     setAlly(allyId);
+    allyMode = u8(party::defaultTactic(allyId));
 }
 
 }  // namespace Subs

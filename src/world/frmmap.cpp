@@ -1,11 +1,15 @@
 #include "world/frmmap.h"
 
+#include <vector>
+
 #include "battle/encounter.h"
+#include "battle/formations.h"
 #include "shell/frmtileset.h"
 #include "shell/vars.h"
 #include "world/chests.h"
 #include "world/map_files.h"
 #include "world/map_view.h"
+#include "world/route.h"
 
 namespace {
 
@@ -15,7 +19,12 @@ constexpr int kWakeX = 162, kWakeY = 14;             // where a new game's hero 
 
 }  // namespace
 
-frmMap::frmMap() : FormOf("frmMap"), startEncounter(Subs::startEncounter) {}
+frmMap::frmMap()
+    : FormOf("frmMap"),
+      areaScripts{[this] { map0Events(); }, [this] { map1Events(); }, [this] { map2Events(); },
+                  [this] { map3Events(); }, [this] { map4Events(); }, [this] { map5Events(); },
+                  [this] { map6Events(); }},
+      startEncounter(Subs::startEncounter) {}
 
 void frmMap::build() {
     Caption = "Thorncall II";
@@ -51,6 +60,7 @@ void frmMap::build() {
 }
 
 void frmMap::Form_Load() {
+    chained_ = nullptr;
     // A new game, straight after the opening scene: the hero wakes here.
     if (Vars::storyStage == 0) {
         Vars::posX = kWakeX;
@@ -69,8 +79,12 @@ void frmMap::redraw() {
 }
 
 void frmMap::drawView() {
+    std::vector<world::MapFigure> waiting;
+    world::forEachWaitingMonster(Vars::curMap, Vars::storyStage, [&](const world::Figure& f) {
+        waiting.push_back({f.x, f.y, battle::fixedGroupPicture(f.group)});
+    });
     world::drawMapView(*picView, world::mapSlice(Vars::curMap), Vars::posX, Vars::posY,
-                       Vars::facing, world::isOutdoors(Vars::curMap));
+                       Vars::facing, world::isOutdoors(Vars::curMap), waiting);
 }
 
 // Name, HP and MP of the hero, name and HP of the ally.

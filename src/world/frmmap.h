@@ -7,6 +7,10 @@
 #include "platform/form.h"
 #include "world/map_format.h"
 
+namespace world {
+struct Trigger;
+}
+
 class frmMap : public platform::FormOf<frmMap> {
 public:
     frmMap();
@@ -22,8 +26,16 @@ public:
     void closeTALK();
     bool talkShown() const;
 
-    // The area script of each map, run after every step; an empty one does nothing.
+    // The area script of each map, run after every step; an empty one does
+    // nothing. They start as the story route's mapNEvents.
     std::array<std::function<void()>, world::kMapCount> areaScripts;
+    void map0Events();
+    void map1Events();
+    void map2Events();
+    void map3Events();
+    void map4Events();
+    void map5Events();
+    void map6Events();
 
     // The byte of questFlags that records a use of the cheat prompt.
     static constexpr int kCheatUsedFlag = 10;
@@ -61,6 +73,13 @@ private:
     void countEncounter();
     bool openChest();  // true when a monster jumped out and fought
     void runAreaScript();
+
+    // The story route.
+    void runEvents(int map);
+    void runActions(const world::Trigger& trigger, std::size_t from);
+    bool fixedFight(int group);  // true when won
+    const world::Trigger* chained_ = nullptr;  // a line waits for OK, then this goes on
+    std::size_t chainedNext_ = 0;
 
     // Function keys.
     void showSaveScreen(bool save);

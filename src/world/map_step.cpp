@@ -57,15 +57,14 @@ void frmMap::step(int dx, int dy, int newFacing) {
     changeLevel();
     // 4. The counter toward the next random battle.
     countEncounter();
-    // 5. A chest under the hero.
-    const bool chestFight = openChest();
+    // 5. A chest under the hero; a monster in it that fells the party ends
+    // the step before any other battle can start.
+    if (openChest() && partyDown()) return;
     // 6. The random battle. A battle that felled the party ends the step.
     if (Vars::encounterSteps >= kStepsToBattle) {
         startEncounter();
         Vars::encounterSteps = 0;
         if (partyDown()) return;
-    } else if (chestFight && partyDown()) {
-        return;
     }
     // 7. The area's story.
     runAreaScript();

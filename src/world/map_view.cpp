@@ -23,6 +23,12 @@ const platform::Picture& terrainPicture(const PictureArray& tiles, int code) {
     return *tiles[code];
 }
 
+// Whether the view's cell (i, j) is seen at all.
+bool isLit(int i, int j, bool outdoors) {
+    return outdoors ||
+           (std::abs(i - kHeroCol) <= kLitRadius && std::abs(j - kHeroRow) <= kLitRadius);
+}
+
 void drawMasked(platform::PictureBox& view, const PictureArray& tiles, int mask, int sprite,
                 int px, int py) {
     view.BitBlt(px, py, kCellPx, kCellPx, *tiles[mask], 0, 0, platform::Rop::SrcAnd);
@@ -32,14 +38,12 @@ void drawMasked(platform::PictureBox& view, const PictureArray& tiles, int mask,
 }  // namespace
 
 void drawMapView(platform::PictureBox& view, ConstMapSlice map, int x, int y, int facing,
-                 bool outdoors) {
+                 bool outdoors, std::span<const MapFigure> figures) {
     const PictureArray& tiles = frmTileset::get().Tiles;
     for (int i = 0; i < kViewCols; ++i) {
         for (int j = 0; j < kViewRows; ++j) {
             const int px = i * kCellPx, py = j * kCellPx;
-            const bool lit = outdoors || (std::abs(i - kHeroCol) <= kLitRadius &&
-                                          std::abs(j - kHeroRow) <= kLitRadius);
-            if (!lit) {
+            if (!isLit(i, j, outdoors)) {
                 view.PaintPicture(*tiles[kDarkTile], px, py, kCellPx, kCellPx);
                 continue;
             }
@@ -48,6 +52,13 @@ void drawMapView(platform::PictureBox& view, ConstMapSlice map, int x, int y, in
                               kCellPx);
             if (map[sliceIndex(wx, wy, 1)] != 0) drawMasked(view, tiles, kChestMask, kChest, px, py);
         }
+    }
+    const PictureArray& monsters = frmTileset::get().imgEnemy;
+    for (const MapFigure& f : figures) {
+        // The view's column and row of the figure, the edges wrapping round.
+        const int i = wrapX(f.x - x + kHeroCol), j = wrapY(f.y - y + kHeroRow);
+        if (i < kViewCols && j < kViewRows && isLit(i, j, outdoors) && monsters.exists(f.picture))
+            view.PaintPicture(*monsters[f.picture], i * kCellPx, j * kCellPx, kCellPx, kCellPx);
     }
     const HeroSprite& hero = kHeroSprites[facing & 3];
     drawMasked(view, tiles, hero.mask, hero.sprite, kHeroCol * kCellPx, kHeroRow * kCellPx);

@@ -8,22 +8,36 @@ namespace {
 // By map; the first rectangle that holds a cell wins, so the small ones come
 // first and each map ends with one that covers it whole. Groups grow harder
 // away from the start and deeper down.
-constexpr std::array<Zone, 20> kZones{{
+constexpr std::array<Zone, 31> kZones{{
+    // The first continent. The story's places carry the music its scenes
+    // leave playing there, so the next step does not switch it away.
     {0, 140, 0, 199, 30, 0, 1},     // round the village where the hero wakes: no battles
+    {0, 136, 119, 143, 128, 5, 14}, // before the shrine cave
+    {0, 125, 95, 199, 149, 5, 0},   // the Holy Chapel's country: the shrine, the harbour town, the cliff
+    {0, 44, 49, 60, 63, 0, 18},     // the palace: no battles
     {0, 94, 38, 138, 74, 7, 1},     // the central mountains
     {0, 100, 0, 199, 80, 1, 1},     // the north-east
-    {0, 0, 0, 99, 80, 2, 1},        // the north-west
-    {0, 0, 81, 99, 149, 4, 6},      // the south-west
+    {0, 0, 0, 99, 84, 2, 18},       // the north-west, with the palace
+    {0, 0, 85, 99, 149, 4, 6},      // the south-west
     {0, 0, 0, 199, 149, 5, 6},      // the south-east
     {1, 0, 0, 99, 149, 11, 9},      // the caves
     {1, 0, 0, 199, 149, 23, 9},
     {2, 0, 0, 99, 149, 12, 10},     // the old dungeon
     {2, 0, 0, 199, 149, 13, 10},
     {3, 0, 0, 199, 149, 15, 13},    // the fire caves
-    {4, 0, 0, 32, 45, 0, 14},       // the landing shore by the tower: no battles
+    // The second continent.
+    {4, 0, 12, 16, 24, 0, 19},      // the fishing town: no battles
+    {4, 74, 48, 98, 72, 0, 19},     // the father's town: no battles
+    {4, 100, 104, 124, 124, 0, 17}, // the town in the snow: no battles
+    {4, 70, 76, 92, 96, 0, 23},     // the Zephyrs' tower and its lake: no battles
+    {4, 134, 71, 146, 80, 26, 17},  // the road to the volcano
+    {4, 134, 81, 146, 96, 26, 14},  // the volcano's foot
+    {4, 147, 84, 170, 100, 0, 17},  // the volcano
+    {4, 118, 66, 133, 74, 26, 25},  // the pass west of the volcano road
+    {4, 0, 0, 32, 45, 0, 14},       // the landing shore: no battles
     {4, 0, 0, 99, 74, 24, 14},      // the north-west
-    {4, 100, 0, 199, 74, 26, 15},   // the snow and the pass
-    {4, 0, 0, 199, 149, 28, 15},    // the south and the desert
+    {4, 100, 0, 199, 74, 26, 15},   // the desert and the pass
+    {4, 0, 0, 199, 149, 28, 15},    // the south and the snow
     {5, 0, 0, 99, 149, 29, 17},     // the frozen caves
     {5, 0, 0, 199, 149, 30, 17},
     {6, 100, 100, 199, 149, 33, 18},  // the demon's hold: its inner halls

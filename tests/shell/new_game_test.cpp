@@ -18,6 +18,7 @@ TEST_F(NewGame, ResetsTheHeroAndClearsTheRest) {
     Vars::monsterName[1] = "Imp";
     Vars::noFlee = -1;
     Vars::allyHP = 3;
+    Vars::allyMode = 6;
     Vars::mapData[12345] = 77;
 
     Subs::initNewGame();
@@ -45,6 +46,7 @@ TEST_F(NewGame, ResetsTheHeroAndClearsTheRest) {
     // The first companion comes in at full health, and the world is kept.
     EXPECT_EQ(Vars::allyId, 18);
     EXPECT_EQ(Vars::allyHP, Vars::allyMaxHP);
+    EXPECT_EQ(Vars::allyMode, 2);  // Sofi mostly attacks
     EXPECT_EQ(Vars::mapData[12345], 77);
 }
 

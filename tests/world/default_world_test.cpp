@@ -22,7 +22,17 @@ struct Place {
 };
 
 constexpr Place kStart{0, 162, 14};
-constexpr std::array<Place, 3> kNamedPlaces{{{0, 162, 14}, {0, 152, 130}, {4, 5, 18}}};
+// The start, the shrine's doorstep, the palace gate, the ledge under the
+// cliff; the reunion's doorstep, the father's town gate, the tower's foot and
+// the gate of the town in the snow.
+constexpr std::array<Place, 8> kNamedPlaces{{{0, 162, 14},
+                                             {0, 152, 130},
+                                             {0, 52, 60},
+                                             {0, 160, 137},
+                                             {4, 5, 18},
+                                             {4, 86, 65},
+                                             {4, 80, 85},
+                                             {4, 112, 110}}};
 
 class DefaultWorld : public harness::HarnessTest {
 protected:

@@ -167,11 +167,20 @@ TEST_F(Chests, MonsterChestFightsGroupTenAndRestoresTheZonesGroup) {
     EXPECT_EQ(scriptRuns.size(), 1u);
 }
 
-TEST_F(Chests, ALostChestFightEndsTheStep) {
-    duringBattle = [] { Vars::heroHP = 0; };
-    openChestAhead(world::kMonsterChest);
-    EXPECT_EQ(battleGroups.size(), 1u);
-    EXPECT_TRUE(scriptRuns.empty());
+TEST_F(Chests, ALostChestFightEndsTheStepWhateverTheCounter) {
+    // A counter already at 25 must not start a second battle for a fallen party.
+    for (int counter : {0, 25, 30}) {
+        SCOPED_TRACE(counter);
+        Vars::encounterSteps = Vars::u8(counter);
+        duringBattle = [] { Vars::heroHP = 0; };
+        openChestAhead(world::kMonsterChest);
+        EXPECT_EQ(battleGroups, std::vector<int>{10});
+        EXPECT_TRUE(scriptRuns.empty());
+        EXPECT_EQ(Vars::encounterSteps, counter);
+        battleGroups.clear();
+        Vars::heroHP = 20;
+        map().closeTALK();
+    }
 }
 
 TEST_F(Chests, EmptyChestsAndUnknownObjectsGiveNothing) {

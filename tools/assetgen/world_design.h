@@ -39,6 +39,7 @@ enum class Landmark {
     oasis,      // a pool under palms
     altar,      // an altar between braziers (below ground)
     statues,    // two demon statues flanking a passage (below ground)
+    cliff,      // a ledge of open ground under a wall of rock, facing south
 };
 struct Mark {
     Landmark kind;

@@ -1,6 +1,8 @@
 // Map 0: the first continent. The hero wakes by the village in the north-east;
 // a highway runs south past the mountains to the harbour town; caves in the
-// mountains and by the southern shrine lead below.
+// mountains and by the southern shrine (the Holy Chapel) lead below. The
+// palace stands in the west, and a cliff over the southern sea lies east of
+// the shrine.
 #include "world_maps.h"
 
 namespace assetgen::worldgen {
@@ -25,14 +27,18 @@ SurfaceDesign firstContinent() {
     d.marks = {{Landmark::shrine, 152, 127},       // its doorstep is a place of the story
                {Landmark::tower, 170, 20},
                {Landmark::graveyard, 34, 76},
-               {Landmark::tower, 184, 108}};
+               {Landmark::tower, 184, 108},
+               {Landmark::castle, 52, 56},         // the palace
+               {Landmark::cliff, 160, 137}};
     d.roads = {{{159, 12}, {162, 12}, {162, 58}, {150, 58}, {150, 117}, {161, 117}},  // the highway
                {{150, 80}, {118, 80}, {100, 80}, {100, 91}},                         // to the market town
                {{118, 80}, {118, 63}},                                                 // to the mountain cave
                {{100, 80}, {60, 80}, {60, 65}, {43, 65}},                              // to the western town
                {{46, 65}, {46, 80}, {34, 80}},                                         // to the graveyard
                {{150, 110}, {144, 110}, {144, 131}, {152, 131}},                       // to the shrine
-               {{144, 125}, {141, 125}}};                                              // to the shrine cave
+               {{144, 125}, {141, 125}},                                               // to the shrine cave
+               {{52, 61}, {52, 65}},                                                   // to the palace
+               {{152, 131}, {156, 131}, {156, 137}, {158, 137}}};                      // to the cliff
     d.chests = {{164, 20, 1}, {121, 76, 6}, {58, 70, 7}, {148, 100, 2},
                 {100, 108, 10}, {170, 127, 1}, {154, 128, 5}, {36, 76, 2}};
     return d;

@@ -134,6 +134,10 @@ void paintMark(MapGrid& g, const Mark& m, std::uint32_t seed) {
             g.setTerrain(x - 2, y, t::brazier);
             g.setTerrain(x + 2, y, t::brazier);
             break;
+        case Landmark::cliff:
+            fillRect(g, {x - 2, y - 2, 5, 2}, t::cliff);
+            fillRect(g, {x - 1, y, 3, 1}, t::dirt);
+            break;
         case Landmark::statues:
             g.setTerrain(x - 2, y, t::statue);
             g.setTerrain(x + 2, y, t::statue);

@@ -1,0 +1,86 @@
+#pragma once
+// The story route on the map: per map, a table of triggers. A trigger is live
+// while storyStage equals its stage and fires when the hero steps into its
+// area; its actions then run in order. Progress lives in storyStage alone.
+#include <array>
+#include <cstdint>
+#include <span>
+
+namespace world {
+
+enum class Op : std::uint8_t {
+    none,
+    say,         // a talk-box line; a line with actions after it waits for OK
+    sayAndGo,    // a talk-box line, and the actions go on at once
+    scene,       // frmCutscene, modally, for the present storyStage
+    fight,       // a fixed battle; the actions stop unless it is won
+    changeAlly,  // frmChangeCharacter, modally
+    stage,       // storyStage := n
+    endGame,     // the story is over: back to the title screen
+};
+
+// Faces beside the story's own: the companion of the moment speaks as itself.
+inline constexpr int kAllyFace = -1;
+inline constexpr int kHeroPortrait = 54;
+
+struct Action {
+    Op op = Op::none;
+    int n = 0;                      // fight: the group; stage: the new stage
+    int face = 0;                   // say: portraitId, or kAllyFace
+    const char* speaker = nullptr;  // say: nullptr names the hero or the ally by the face
+    const char* text = nullptr;     // say
+};
+
+constexpr Action say(int face, const char* speaker, const char* text) {
+    return {Op::say, 0, face, speaker, text};
+}
+constexpr Action hero(const char* text) { return {Op::say, 0, kHeroPortrait, nullptr, text}; }
+constexpr Action ally(const char* text) { return {Op::say, 0, kAllyFace, nullptr, text}; }
+constexpr Action scene() { return {Op::scene}; }
+constexpr Action fight(int group) { return {Op::fight, group}; }
+constexpr Action stage(int next) { return {Op::stage, next}; }
+constexpr Action changeAlly() { return {Op::changeAlly}; }
+constexpr Action endGame() { return {Op::endGame}; }
+constexpr Action heroThenGo(const char* text) {
+    return {Op::sayAndGo, 0, kHeroPortrait, nullptr, text};
+}
+
+// Inclusive cell rectangle.
+struct Area {
+    int x0, y0, x1, y1;
+    constexpr bool holds(int x, int y) const { return x >= x0 && x <= x1 && y >= y0 && y <= y1; }
+};
+
+struct Spot {
+    int x = -1, y = -1;
+};
+
+inline constexpr std::size_t kMaxActions = 5;
+
+struct Trigger {
+    std::int16_t stage;
+    Area area;
+    std::array<Action, kMaxActions> actions;
+    // A corridor monster stands here, drawn until the stage has passed.
+    Spot monster{};
+};
+
+// The triggers of a map, in the order they are tried.
+std::span<const Trigger> routeOf(int map);
+
+// The first trigger of `map` live at `stage` whose area holds (x, y), or nullptr.
+const Trigger* triggerAt(int map, int stage, int x, int y);
+
+// A corridor monster still waiting on `map` at `stage`.
+struct Figure {
+    int x, y, group;
+};
+template <class Visit>
+void forEachWaitingMonster(int map, int stage, Visit visit) {
+    for (const Trigger& t : routeOf(map))
+        if (t.monster.x >= 0 && stage <= t.stage)
+            for (const Action& a : t.actions)
+                if (a.op == Op::fight) visit(Figure{t.monster.x, t.monster.y, a.n});
+}
+
+}  // namespace world

@@ -1,0 +1,67 @@
+// The story on the first continent: from the village where the hero wakes,
+// down the highway to the Holy Chapel and the cliff, into the caves by the
+// shrine, and out past the river to the palace.
+#include <array>
+
+#include "world/route_tables.h"
+
+namespace world {
+namespace {
+
+constexpr int kVillager = 3, kMonk = 13;
+
+constexpr std::array kMap0 = {
+    Trigger{1, {156, 8, 166, 18},
+            {say(kVillager, "Villager",
+                 "You look worn from the sea road. The highway runs south from here, all the way "
+                 "to the harbour town."),
+             stage(68)}},
+    Trigger{68, {159, 34, 165, 36},
+            {scene(), stage(121),
+             hero("The highway bends west under the mountains, then turns south again. We "
+                  "follow it.")}},
+    Trigger{121, {146, 96, 154, 99},
+            {scene(), stage(166),
+             say(kMonk, "Monk",
+                 "Pilgrims come this way to the Holy Chapel. Turn west where the road forks, then "
+                 "south to the shrine.")}},
+    // Stage 166 leaves the hero on the shrine's doorstep.
+    Trigger{166, {142, 113, 146, 117},
+            {scene(), stage(190),
+             say(kMonk, "Monk",
+                 "Rest on our steps, child. When you wish to be alone, the path east of the shrine "
+                 "ends at a cliff."),
+             ally("I'm Jack. My men camp near the shrine. I'll walk with you until you find your "
+                  "feet.")}},
+    Trigger{190, {157, 137, 161, 138},
+            {scene(), stage(203),
+             ally("I'll carry your friend to the harbour town north of the shrine and see her "
+                  "buried. Come with me.")}},
+    Trigger{203, {162, 114, 166, 120},
+            {scene(), stage(259),
+             ally("Guards hold the roads to the palace. We go under the mountains instead, "
+                  "through the cave by the shrine.")}},
+    Trigger{259, {138, 122, 142, 126},
+            {scene(), stage(260),
+             ally("The cave mouth is just ahead. Keep your blade out; the Guards set beasts in "
+                  "those tunnels.")}},
+    // Out of the mountain cave, west along the road.
+    Trigger{320, {92, 77, 98, 80},
+            {scene(), stage(340),
+             ally("The palace stands in the west. Follow the road past the crossroads and turn "
+                  "north at the end.")}},
+    Trigger{340, {57, 68, 63, 76},
+            {scene(), stage(344),
+             ally("The palace gate is just along this road, north-west. The council is "
+                  "expecting you.")}},
+    Trigger{344, {47, 52, 57, 59},
+            {scene(), stage(373),
+             ally("The sea's crawling with Demon ships, so we go under it. Back to the mountain "
+                  "cave, and down!")}},
+};
+
+}  // namespace
+
+const std::span<const Trigger> kMap0Route{kMap0};
+
+}  // namespace world

@@ -1,0 +1,61 @@
+// The story on the second continent: the father's empty town, the town in the
+// snow, the Zephyrs' tower, the volcano, and the reunion in the fishing town.
+#include <array>
+
+#include "world/route_tables.h"
+
+namespace world {
+namespace {
+
+// The reunion's doorstep: the first house of the fishing town.
+constexpr int kReunionX = 5, kReunionY = 18;
+
+constexpr std::array kMap4 = {
+    // Up from the frozen caves by either way: where home lies.
+    Trigger{424, {120, 101, 120, 101},
+            {ally("Home at last! Father's town lies up the road to the north-west, inside its "
+                  "walls.")}},
+    Trigger{424, {40, 31, 40, 31},
+            {ally("Home at last! Follow the road east, then south, and Father's town is at the "
+                  "end of it.")}},
+    Trigger{424, {81, 55, 91, 64},
+            {scene(), stage(460),
+             ally("Then we ask the town in the snow for help. It lies south, past the tower's "
+                  "lake.")}},
+    Trigger{460, {107, 111, 117, 117},
+            {scene(), stage(498),
+             ally("They can spare us nothing yet. The tower first, then; its bridge is north-west "
+                  "of here.")}},
+    Trigger{498, {80, 91, 86, 93},
+            {fight(25), stage(500), scene(), stage(546),
+             ally("Nothing else stands in our way. Across the bridge to the tower door!")}},
+    Trigger{546, {79, 85, 81, 86},
+            {scene(), stage(648),
+             ally("I said the words the monk gave me. Nothing answered. East, then, to the "
+                  "volcano.")}},
+    Trigger{648, {138, 74, 142, 77},
+            {scene(), stage(700),
+             ally("The road runs on south to the volcano's foot. Stay close to me.")}},
+    Trigger{700, {138, 84, 142, 88},
+            {scene(), stage(738),
+             ally("That's the sound of a battle inside! Up the road east to the crater, "
+                  "quick!")}},
+    Trigger{738, {148, 90, 152, 94},
+            {scene(), stage(800),
+             ally("The fighting here is over. Back west along the road; the others will be "
+                  "waiting for word.")}},
+    Trigger{800, {124, 68, 130, 72},
+            {scene(), stage(896),
+             ally("Everyone is gathering at the fishing town by the landing shore. Follow the "
+                  "road all the way west.")}},
+    Trigger{896, {kReunionX, kReunionY, kReunionX, kReunionY},
+            {scene(), changeAlly(), stage(898),
+             hero("Maurice went into the mountains east of town. The cave to the north-east "
+                  "leads down after him.")}},
+};
+
+}  // namespace
+
+const std::span<const Trigger> kMap4Route{kMap4};
+
+}  // namespace world

@@ -1,0 +1,250 @@
+// The whole story, played headless through the real screens: a new game, the
+// opening, the walk from trigger to trigger (found by path-finding over the
+// walking rule), every scene and fixed battle, the reunion's change of ally,
+// the final battle, the ending and the title screen. Battles run under auto
+// battle with seeded draws; scenes are closed by a key after their first tick.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <deque>
+#include <optional>
+#include <set>
+#include <vector>
+
+#include "cutscenes/frmcutscene.h"
+#include "cutscenes/scene_model.h"
+#include "platform/keys.h"
+#include "shell/frmtileset.h"
+#include "shell/savefile.h"
+#include "shell/frmtitle.h"
+#include "shell/vars.h"
+#include "support/game_test.h"
+#include "world/frmmap.h"
+#include "world/level_changes.h"
+#include "world/map_view.h"
+#include "world/route.h"
+#include "world/terrain.h"
+
+namespace {
+
+namespace vk = platform::vk;
+
+struct Cell {
+    int map, x, y;
+    bool operator==(const Cell&) const = default;
+};
+
+Cell here() { return {Vars::curMap, Vars::posX, Vars::posY}; }
+
+std::size_t indexOf(const Cell& c) { return std::size_t(c.map) * 30000 + std::size_t(c.y) * 200 + std::size_t(c.x); }
+
+// One step of a path: the key to press and where the hero should then stand.
+struct Move {
+    int key;
+    Cell to;
+};
+
+// Breadth-first search over the walking rule and the level changes, from the
+// hero's cell to the nearest cell (one step away at least) that `goal` accepts.
+template <class Goal>
+std::vector<Move> pathTo(Goal goal) {
+    const Cell start = here();
+    std::vector<int> from(7 * 30000, -1), keyInto(7 * 30000, 0);
+    std::deque<Cell> todo{start};
+    from[indexOf(start)] = int(indexOf(start));
+    constexpr int dx[] = {-1, 0, 1, 0}, dy[] = {0, -1, 0, 1};
+    constexpr int keys[] = {vk::Left, vk::Up, vk::Right, vk::Down};
+    while (!todo.empty()) {
+        const Cell c = todo.front();
+        todo.pop_front();
+        for (int d = 0; d < 4; ++d) {
+            Cell next{c.map, world::wrapX(c.x + dx[d]), world::wrapY(c.y + dy[d])};
+            const int code = Vars::cell(next.x, next.y, 0, next.map);
+            if (world::isBlocking(code)) continue;
+            if (const world::LevelChange* lc = world::levelChangeAt(next.map, next.x, next.y);
+                lc && lc->tile == code)
+                next = {lc->toMap, lc->toX, lc->toY};
+            const std::size_t i = indexOf(next);
+            if (from[i] >= 0) continue;
+            from[i] = int(indexOf(c));
+            keyInto[i] = keys[d];
+            if (goal(next)) {
+                std::vector<Move> path;
+                for (std::size_t at = i; at != indexOf(start); at = std::size_t(from[at]))
+                    path.push_back({keyInto[at], {int(at / 30000), int(at % 200), int(at % 30000 / 200)}});
+                std::reverse(path.begin(), path.end());
+                return path;
+            }
+            todo.push_back(next);
+        }
+    }
+    return {};
+}
+
+// Groups of the scripted fights; all others are random battles or chests.
+bool isFixedGroup(int g) {
+    static const std::set<int> kFixed = {3,  6,  8,  9,  14, 16, 17, 18, 19, 20, 21, 22, 25, 27, 34, 35,
+                                         36, 37, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47, 48, 49};
+    return kFixed.contains(g);
+}
+
+class Playthrough : public harness::GameTest {
+protected:
+    void SetUp() override {
+        h.linkAssets();
+        savefile::createSlotNamesIfMissing();  // the splash writes it at start-up
+        frmTileset::get().loadPictures();
+        h.seedDraws(2024);
+        Vars::autoBattle = 1;
+        h.onShow("frmNewSpell", [this](platform::Form&) { h.click("frmNewSpell", "lbl3", 0); });
+        h.onShow("frmCutscene", [this](platform::Form&) {
+            scenes.push_back(Vars::storyStage);
+            const int needed = Vars::storyStage == cutscenes::kEndingStage ? cutscenes::kEndingLastStep : 1;
+            h.waitUntil([needed] { return frmCutscene::get().currentStep() >= needed; },
+                        std::uint64_t(needed + 1) * 7000);
+            h.key(vk::Return);
+        });
+        h.onShow("frmFight", [this](platform::Form&) {
+            ++battles;
+            if (isFixedGroup(Vars::encounterGroup)) fights.push_back(Vars::encounterGroup);
+        });
+        h.onShow("frmChangeCharacter", [this](platform::Form&) {
+            ++allyChanges;
+            h.click("frmChangeCharacter", "lbl3", 0);
+        });
+    }
+
+    // A strong party that never needs the growth figures: the top level, full
+    // attributes, the best gear, and full health before every step.
+    static void strengthen() {
+        Vars::heroLevel = 40;
+        Vars::heroExp = 99999;
+        Vars::heroStr = Vars::heroDex = Vars::heroWis = 100;
+        Vars::heroMaxHP = 500;
+        Vars::heroMaxMP = 200;
+        Vars::heroEquip = {5, 6, 4, 4, 3};
+        Vars::heroItems = {99, 99, 99, 99};
+    }
+    static void refill() {
+        Vars::heroHP = Vars::heroMaxHP;
+        Vars::heroMP = Vars::heroMaxMP;
+        if (Vars::allyHP < Vars::allyMaxHP) Vars::allyHP = Vars::allyMaxHP;
+    }
+
+    frmMap& map() { return frmMap::get(); }
+
+    void closeTalk() {
+        for (int n = 0; n < 10 && map().isLoaded() && map().talkShown(); ++n) h.keyNow(Vars::keySelect);
+    }
+
+    // One accepted key press on the map screen.
+    void press(int key) {
+        refill();
+        h.advance(125);  // the step timer runs out
+        const int before = Vars::storyStage, mapBefore = Vars::curMap;
+        const std::size_t scenesBefore = scenes.size();
+        h.keyNow(key);
+        ++steps;
+        if (map().isLoaded()) closeTalk();
+        EXPECT_GE(Vars::storyStage, before) << "the story went back";
+        // The step after a scene keeps the music its after-effect left playing.
+        if (trackAfterScene && Vars::curMap == mapBefore) {
+            EXPECT_EQ(Vars::musicTrack, *trackAfterScene) << "the step after the scene before " << before;
+        }
+        trackAfterScene.reset();
+        if (scenes.size() != scenesBefore && map().isLoaded()) trackAfterScene = Vars::musicTrack;
+        if (Vars::curMap != mapBefore) mapChanges.push_back({Vars::curMap, before});
+    }
+
+    // Walks toward the live triggers of the present stage until the stage moves on.
+    bool advanceStage() {
+        const int stage = Vars::storyStage;
+        for (int attempt = 0; attempt < 50 && Vars::storyStage == stage && map().isLoaded(); ++attempt) {
+            // Lines that only point the way are passed by; the goal is a
+            // trigger that moves the story on.
+            const std::vector<Move> path = pathTo([stage](const Cell& c) {
+                const world::Trigger* t = world::triggerAt(c.map, stage, c.x, c.y);
+                return t != nullptr && std::any_of(t->actions.begin(), t->actions.end(), [](const world::Action& a) {
+                           return a.op == world::Op::stage;
+                       });
+            });
+            if (path.empty()) {
+                ADD_FAILURE() << "no way to the place of stage " << stage << " from " << here().map << ":"
+                              << here().x << "," << here().y;
+                return false;
+            }
+            for (const Move& m : path) {
+                press(m.key);
+                if (Vars::storyStage != stage || !map().isLoaded() || !(here() == m.to)) break;
+            }
+        }
+        return Vars::storyStage != stage;
+    }
+
+    // Saves into a slot through F5, then loads it through F7: the story goes on
+    // from the loaded game on a fresh map screen.
+    void saveAndLoad(int slot) {
+        const Cell at = here();
+        const int stage = Vars::storyStage, ally = Vars::allyId;
+        h.click("frmGame", "lbl3", slot);
+        h.keyNow(vk::F5);
+        Vars::storyStage = 1;  // spoil what the load must bring back
+        Vars::allyId = 0;
+        h.click("frmGame", "lbl3", slot);
+        h.keyNow(vk::F7);
+        EXPECT_TRUE(map().visible());
+        EXPECT_EQ(here(), at);
+        EXPECT_EQ(Vars::storyStage, stage);
+        EXPECT_EQ(Vars::allyId, ally);
+        loadedAt.push_back(stage);
+    }
+
+    std::vector<int> scenes, fights, loadedAt;
+    std::optional<int> trackAfterScene;
+    std::vector<std::pair<int, int>> mapChanges;  // map entered, stage on arrival
+    int battles = 0, steps = 0, allyChanges = 0;
+};
+
+TEST_F(Playthrough, FromANewGameToTheTitleAfterTheEnding) {
+    const auto started = std::chrono::steady_clock::now();
+    frmTitle::get().show();
+    for (int i = 0; i < 10; ++i) h.click("frmNew", "lbl3", 1);  // every point into strength
+    h.click("frmNew", "lbl3", 7);                               // OK
+    h.clickNow(harness::Harness::control("frmTitle", "Label3", 0));
+    ASSERT_TRUE(map().visible());
+    ASSERT_EQ(Vars::storyStage, 1);
+    strengthen();
+
+    const std::set<int> saveAt = {166, 264, 385, 898};
+    while (Vars::storyStage < 1000 && map().isLoaded()) {
+        if (saveAt.contains(Vars::storyStage) && !std::count(loadedAt.begin(), loadedAt.end(), Vars::storyStage))
+            saveAndLoad(int(loadedAt.size()));
+        if (!advanceStage()) break;
+    }
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+
+    // Every scene once, in the story's order.
+    EXPECT_EQ(scenes, (std::vector<int>{0,   68,  121, 166, 190, 203, 259, 313, 320, 340, 344, 373,
+                                        417, 424, 460, 500, 546, 648, 700, 738, 800, 896, 1000}));
+    // Every fixed group once, where the route puts it: map 1 before the palace,
+    // map 1 and 2 after it, the tower, the frozen caves and the hold.
+    EXPECT_EQ(fights, (std::vector<int>{6,  16, 17, 18, 19, 20, 21, 22, 3,  6,  6,  8,  25, 6,
+                                        36, 37, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47, 48, 49,
+                                        9,  14, 6,  6,  25, 25, 34, 27, 35}));
+    EXPECT_EQ(allyChanges, 1);
+    EXPECT_EQ(loadedAt, (std::vector<int>{166, 264, 385, 898}));
+    // The end the story gives.
+    EXPECT_EQ(Vars::storyStage, 1000);
+    EXPECT_EQ(Vars::heroHP, 0);
+    EXPECT_EQ(Vars::areaTrack, 2);
+    EXPECT_FALSE(map().isLoaded());
+    EXPECT_TRUE(frmTitle::get().visible());
+
+    std::printf("play-through: %.2f s real, %.0f min of play, %d steps, %d battles (%zu fixed)\n", seconds,
+                double(h.now()) / 60000, steps, battles, fights.size());
+    for (const auto& [m, stage] : mapChanges) std::printf("  map %d at stage %d\n", m, stage);
+}
+
+}  // namespace
