@@ -118,6 +118,17 @@ const Screen kScreens[] = {
          once(h, "frmGame", [&h] { h.clickNow(h.control("frmGame", "lbl3", 0)); });
          once(h, "MsgBox", stop);
      }},
+    {"EditorMenu", "frmStory",
+     [](harness::Harness& h, const std::function<void()>& stop) {
+         once(h, "frmTitle", [&h] { h.clickNow(h.control("frmTitle", "Label3", 2)); });
+         once(h, "frmStory", stop);
+     }},
+    {"SaveEditor", "frmSave",
+     [](harness::Harness& h, const std::function<void()>& stop) {
+         once(h, "frmTitle", [&h] { h.clickNow(h.control("frmTitle", "Label3", 2)); });
+         once(h, "frmStory", [&h] { h.clickNow(h.control("frmStory", "lbl3", 0)); });
+         once(h, "frmSave", stop);
+     }},
     {"InputBox", "InputBox",
      [](harness::Harness& h, const std::function<void()>& stop) {
          onMap(h, [&h] { h.keyNow(vk::F12); });
