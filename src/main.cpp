@@ -8,6 +8,8 @@
 #include "shell/startup.h"
 
 int main(int, char**) {
+    // First of all, so SDL keeps it and a SIGTERM during start-up quits in order too.
+    platform::Runtime::installQuitSignals();
     platform::Video video;
     if (!video.init("Thorncall II")) return 1;
     platform::MixerAudio audio;
