@@ -7,13 +7,8 @@
 
 namespace {
 
-struct Box {
-    double left, top, width, height;
-};
-
-constexpr Box kBackdrop{240, 240, 11535, 6975};
-constexpr Box kFace{360, 7560, 1080, 1080};
-constexpr Box kLine{1680, 7800, 9975, 855};
+using cutscenes::Box;
+using cutscenes::place;
 
 // Figure slots 4 and 5 stand farther back, so they are smaller.
 constexpr Box kFigures[] = {
@@ -27,27 +22,11 @@ constexpr Box kFigures[] = {
 constexpr double kNarrationTops[] = {960, 1560, 2160, 2760, 3360, 3960, 4680, 5400, 6120};
 constexpr double kNarrationLeft = 480, kNarrationWidth = 10935, kNarrationHeight = 480;
 
-constexpr int kStepInterval = 7000;
-constexpr platform::VbColor kWhite = 0xFFFFFF;
-
-void place(platform::Control& c, const Box& b) { c.Move(b.left, b.top, b.width, b.height); }
-
 }  // namespace
 
 void frmCutscene::build() {
     Caption.clear();
-    borderStyle = platform::BorderStyle::None;
-    ControlBox = false;
-    BackColor = platform::vbBlack;
-    KeyPreview = true;
-    scale = 15;
-    Width = 12000;
-    Height = 9000;
-
-    // Added first, so it lies behind everything else.
-    Image2 = &add<platform::Image>("Image2");
-    Image2->Stretch = true;
-    place(*Image2, kBackdrop);
+    buildWindowAndBackdrop();
 
     for (int i = 0; i < int(std::size(kFigures)); ++i) {
         platform::Image& figure = add(pic, i);
@@ -66,21 +45,7 @@ void frmCutscene::build() {
         l.Move(kNarrationLeft, kNarrationTops[i], kNarrationWidth, kNarrationHeight);
     }
 
-    Label2 = &add<platform::Label>("Label2");
-    Label2->ForeColor = kWhite;
-    Label2->Transparent = true;
-    Label2->Alignment = platform::Align::Center;
-    Label2->font = {.name = "Arial", .size = 15.75, .bold = true};
-    place(*Label2, kLine);
-
-    Image1 = &add<platform::Image>("Image1");
-    Image1->Stretch = true;
-    place(*Image1, kFace);
-
-    tmrShow = &add<platform::Timer>("tmrShow");
-    tmrShow->onTimer = [this] { tmrShow_Timer(); };
-    tmrShow->setInterval(kStepInterval);
-    tmrShow->setEnabled(true);
+    buildLineFaceAndTimer([this] { tmrShow_Timer(); });
 }
 
 void frmCutscene::Form_Load() {

@@ -7,17 +7,12 @@
 #include <span>
 
 #include "cutscenes/scene_model.h"
-#include "platform/controls.h"
-#include "platform/form.h"
+#include "cutscenes/story_form.h"
 
-class frmCutscene : public platform::FormOf<frmCutscene> {
+class frmCutscene : public cutscenes::StoryForm<frmCutscene> {
 public:
-    frmCutscene() : FormOf("frmCutscene") {}
+    frmCutscene() : StoryForm("frmCutscene") {}
 
-    platform::Image* Image2 = nullptr;  // backdrop
-    platform::Image* Image1 = nullptr;  // the speaker's face
-    platform::Label* Label2 = nullptr;  // the line
-    platform::Timer* tmrShow = nullptr;
     platform::ControlArray<platform::Image> pic{this, "pic"};  // figures, slots 0..10
     platform::ControlArray<platform::Label> lbl{this, "lbl"};  // the ending's narration
 

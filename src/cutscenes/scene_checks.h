@@ -6,6 +6,7 @@
 // says what is wrong.
 #include <algorithm>
 #include <array>
+#include <initializer_list>
 
 #include "cutscenes/scene_model.h"
 #include "cutscenes/sound_effects.h"
@@ -130,13 +131,19 @@ constexpr bool everyStepListed(const SceneScript& s) {
 
 // An ordinary scene (not the opening, reunion or ending): steps 1..N-1 each
 // say exactly one line, a new face comes before it and anything else after
-// it; step N only ends the scene.
-constexpr bool ordinaryStepForm(const SceneScript& s) {
+// it; step N only ends the scene. A scene that moves to another place midway
+// may change the backdrop first, before the face, at that one step.
+constexpr bool ordinaryStepFormMovingAt(const SceneScript& s, int backdropFirstStep) {
     bool ok = everyStepListed(s);
     for (const SceneStep& step : s.steps) {
         if (step.number == s.stepCount) continue;
         int lines = 0;
-        for (const Operation& o : step.operations()) {
+        const auto ops = step.operations();
+        const bool placeFirst = step.number == backdropFirstStep;
+        ok = ok && require(!placeFirst || (!ops.empty() && ops[0].op == Op::setBackdrop),
+                           "the change of place comes first");
+        for (std::size_t i = placeFirst ? 1 : 0; i < ops.size(); ++i) {
+            const Operation& o = ops[i];
             if (o.op == Op::setLine)
                 ++lines;
             else if (o.op == Op::setPortrait)
@@ -147,6 +154,56 @@ constexpr bool ordinaryStepForm(const SceneScript& s) {
         ok = ok && require(lines == 1, "every step says exactly one line");
     }
     return ok;
+}
+
+constexpr bool ordinaryStepForm(const SceneScript& s) { return ordinaryStepFormMovingAt(s, 0); }
+// Where a scene's steps do something, as runs of step numbers: a step inside
+// one of the runs must do it, a step outside every run must not.
+struct StepRun {
+    int first, last;
+};
+
+constexpr bool inRuns(int k, std::initializer_list<StepRun> runs) {
+    for (const StepRun& r : runs)
+        if (within(k, r.first, r.last)) return true;
+    return false;
+}
+
+template <class Does>
+constexpr bool stepsWhere(const SceneScript& s, std::initializer_list<StepRun> runs, Does does,
+                          const char* what) {
+    bool ok = true;
+    for (int k = 1; k <= s.stepCount; ++k) ok = ok && require(does(s.step(k)) == inRuns(k, runs), what);
+    return ok;
+}
+
+// The steps that perform `op`.
+constexpr bool stepsDoing(const SceneScript& s, Op op, std::initializer_list<StepRun> runs) {
+    return stepsWhere(
+        s, runs,
+        [op](std::span<const Operation> ops) {
+            return std::any_of(ops.begin(), ops.end(), [op](const Operation& o) { return o.op == op; });
+        },
+        "an operation at a step it does not belong to, or missing from one");
+}
+
+// The steps that show a line of their own (an empty line clears, it says nothing).
+constexpr bool stepsSaying(const SceneScript& s, std::initializer_list<StepRun> runs) {
+    return stepsWhere(
+        s, runs,
+        [](std::span<const Operation> ops) {
+            return std::any_of(ops.begin(), ops.end(), [](const Operation& o) {
+                return o.op == Op::setLine && (!o.text.empty() || o.namesHero);
+            });
+        },
+        "a line at a step that is silent, or missing from one");
+}
+
+// The steps that do nothing at all.
+constexpr bool stepsEmpty(const SceneScript& s, std::initializer_list<StepRun> runs) {
+    return stepsWhere(
+        s, runs, [](std::span<const Operation> ops) { return ops.empty(); },
+        "an empty step that does something, or a step left empty");
 }
 
 }  // namespace cutscenes

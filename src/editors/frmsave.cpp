@@ -61,7 +61,8 @@ void frmSave::build() {
     Width = kWidth;
     Height = kHeight;
 
-    add<platform::Image>("Image1").Move(0, 0, kWidth, kHeight);
+    Image1 = &add<platform::Image>("Image1");
+    Image1->Move(0, 0, kWidth, kHeight);
 
     platform::Label& title = text(add(lbl, 1), 0, 150, kWidth, 14.25, true);
     title.Height = 450;
@@ -112,9 +113,8 @@ void frmSave::Form_Load() {
     Subs::stopMusic();
 
     if (const platform::PicturePtr& back = frmTileset::get().Image1) {
-        platform::Image& image1 = static_cast<platform::Image&>(*find("Image1"));
-        image1.setPicture(back);
-        image1.Move(0, 0, kWidth, kHeight);  // the picture is larger than the form
+        Image1->setPicture(back);
+        Image1->Move(0, 0, kWidth, kHeight);  // the picture is larger than the form
     }
 
     try {

@@ -34,5 +34,6 @@ private:
     platform::ControlArray<platform::Label> lbl3{this, "lbl3"};
     platform::ControlArray<platform::Label> lbl8{this, "lbl8"};
     platform::ControlArray<platform::HScrollBar> HScroll1{this, "HScroll1"};
+    platform::Image* Image1 = nullptr;
     platform::ComboBox* Combo1 = nullptr;
 };

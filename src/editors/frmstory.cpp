@@ -1,5 +1,6 @@
 #include "editors/frmstory.h"
 
+#include "editors/frmmain.h"
 #include "editors/frmsave.h"
 #include "platform/keys.h"
 #include "shell/frmtileset.h"
@@ -32,7 +33,6 @@ void frmStory::build() {
     Height = 2670;
 
     platform::Image& picture1 = add<platform::Image>("picture1");
-    picture1.Move(120, 120, 2895, 2415);
     const frmTileset& store = frmTileset::get();
     if (store.Image1) picture1.setPicture(store.Image1);
     // The picture is larger than the box; the box keeps its size.
@@ -75,7 +75,7 @@ void frmStory::menuSelect(int index) {
     unload();
     switch (index) {
         case SaveEditor: frmSave::get().showModal(); break;
-        case MapEditor: break;  // the map maker opens here once it is part of the program
+        case MapEditor: frmMain::get().showModal(); break;
         case Return: break;
     }
 }

@@ -61,7 +61,7 @@ public:
     VbColor BackColor = vbButtonFace;
     int BorderStyle = 1;
     bool AutoRedraw = true;
-    bool pixelScale = true;  // the box's own coordinates are pixels
+    bool pixelScale = true;  // the box's own coordinates are pixels, its mouse events too
 
     void setPicture(PicturePtr picture);  // the persistent background
     const PicturePtr& picture() const { return picture_; }
@@ -77,8 +77,12 @@ public:
     SDL_Surface* canvas() const;
 
     void draw(const DrawContext&) const override;
+    void mouseDown(int button, int shift, double x, double y) override;
+    void mouseMove(int button, int shift, double x, double y) override;
+    void mouseUp(int button, int shift, double x, double y) override;
 
 private:
+    double toOwnUnits(double formUnits) const;
     void ensureCanvas(int w, int h) const;
     PicturePtr picture_;
     mutable SDL_Surface* canvas_ = nullptr;

@@ -102,6 +102,24 @@ std::uint32_t PictureBox::pixel(int x, int y) const {
                                                   y * c->pitch)[x];
 }
 
+// The form passes positions in its own units (twips on most forms); a box
+// drawn in pixels hands its handlers pixels, as the runtime's ScaleMode did.
+double PictureBox::toOwnUnits(double formUnits) const {
+    return pixelScale ? formUnits / form().scale : formUnits;
+}
+
+void PictureBox::mouseDown(int button, int shift, double x, double y) {
+    Control::mouseDown(button, shift, toOwnUnits(x), toOwnUnits(y));
+}
+
+void PictureBox::mouseMove(int button, int shift, double x, double y) {
+    Control::mouseMove(button, shift, toOwnUnits(x), toOwnUnits(y));
+}
+
+void PictureBox::mouseUp(int button, int shift, double x, double y) {
+    Control::mouseUp(button, shift, toOwnUnits(x), toOwnUnits(y));
+}
+
 void PictureBox::draw(const DrawContext& dc) const {
     if (!Visible) return;
     PixelRect r = pixelRect(dc);

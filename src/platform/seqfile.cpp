@@ -2,7 +2,9 @@
 
 #include <charconv>
 #include <cmath>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -97,15 +99,23 @@ void SeqWriter::commit() {
 
 void writeFileAtomically(const std::string& path, std::string_view content) {
     std::string tmp = path + ".tmp";
+    auto failed = [&](int error) {
+        return Error("Cannot write the file '" + path + "': " + std::strerror(error));
+    };
     FILE* f = std::fopen(tmp.c_str(), "wb");
-    if (!f) throw Error("Cannot write the file '" + path + "'");
-    bool ok = std::fwrite(content.data(), 1, content.size(), f) == content.size();
-    ok = std::fflush(f) == 0 && ok;
-    ok = ::fsync(fileno(f)) == 0 && ok;
-    ok = std::fclose(f) == 0 && ok;
-    if (!ok || std::rename(tmp.c_str(), path.c_str()) != 0) {
+    if (!f) throw failed(errno);  // nothing of ours to clear away
+    int error = 0;
+    auto check = [&](bool ok) {
+        if (!ok && error == 0) error = errno ? errno : EIO;
+    };
+    check(std::fwrite(content.data(), 1, content.size(), f) == content.size());
+    check(std::fflush(f) == 0);
+    check(::fsync(fileno(f)) == 0);
+    check(std::fclose(f) == 0);
+    if (error == 0 && std::rename(tmp.c_str(), path.c_str()) != 0) error = errno;
+    if (error != 0) {
         std::remove(tmp.c_str());
-        throw Error("Cannot write the file '" + path + "'");
+        throw failed(error);
     }
 }
 

@@ -16,6 +16,7 @@ public:
     const platform::PicturePtr& operator[](int index) const;
     bool exists(int index) const { return items_.count(index) != 0; }
     void put(int index, platform::PicturePtr p) { items_[index] = std::move(p); }
+    void erase(int index) { items_.erase(index); }
     std::size_t count() const { return items_.size(); }
     const std::string& name() const { return name_; }
 

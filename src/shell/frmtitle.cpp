@@ -1,5 +1,6 @@
 #include "shell/frmtitle.h"
 
+#include "cutscenes/frmintro.h"
 #include "editors/frmstory.h"
 #include "platform/runtime.h"
 #include "shell/frmgame.h"
@@ -68,7 +69,7 @@ void frmTitle::Label3_Click(int index) {
             frmGame::get().showModal();
             break;
         case GameEditors: frmStory::get().showModal(); break;
-        case PlayIntro: break;
+        case PlayIntro: frmIntro::get().showModal(); break;
         case Options: frmOptions::get().showModal(); break;
         case Exit: platform::Runtime::get().quit(); break;
     }

@@ -12,21 +12,6 @@ namespace {
 // One letter per step from step 1 on: R Ryu, H the hero, S Sonia, T Tina,
 // J Jack, D Darwin, M Maurice, Y Myst, C Chi. A capital sets that face at the
 // step; a small letter keeps the face already on screen.
-int faceOf(char speaker) {
-    switch (std::toupper(static_cast<unsigned char>(speaker))) {
-    case 'R': return face::Ryu;
-    case 'H': return face::Hero;
-    case 'S': return face::Sonia;
-    case 'T': return face::Tina;
-    case 'J': return face::Jack;
-    case 'D': return face::Darwin;
-    case 'M': return face::Maurice;
-    case 'Y': return face::Myst;
-    case 'C': return face::Chi;
-    }
-    throw std::logic_error("no such speaker");
-}
-
 struct FigureChange {
     int step, slot, picture;
 };

@@ -1,6 +1,8 @@
 // The editor menu, reached from the title screen's "Game Editors".
+#include "editors/frmmain.h"
 #include "editors/frmsave.h"
 #include "editors/frmstory.h"
+#include "platform/dialogs.h"
 #include "platform/keys.h"
 #include "shell/frmtitle.h"
 #include "shell/savefile.h"
@@ -117,15 +119,14 @@ TEST_F(EditorMenu, EveryShowingStartsOnSaveEditor) {
 }
 
 // Choosing plays the confirm sound and unloads the menu; the title is in front again.
-TEST_F(EditorMenu, ChoosingReturnOrTheMapEditorLeadsBackToTheTitle) {
+TEST_F(EditorMenu, ChoosingReturnLeadsBackToTheTitle) {
     struct Case {
         std::function<void(harness::Harness&)> choose;
     };
     const Case cases[] = {
         {[](harness::Harness& h) { h.click("frmStory", "lbl3", 2); }},
-        {[](harness::Harness& h) { h.click("frmStory", "lbl3", 1); }},
         {[](harness::Harness& h) {
-            h.key(vk::Down);
+            h.key(vk::Up);
             h.key(vk::Return);
         }},
     };
@@ -157,6 +158,27 @@ TEST_F(EditorMenu, SaveEditorOpensOverTheTitleAlone) {
     EXPECT_TRUE(editorModal);
     EXPECT_FALSE(frmSave::get().isLoaded());
     EXPECT_EQ(h.audio.effects(), Strings(2, "sound/snd2.snd"));
+    EXPECT_TRUE(frmTitle::get().visible());
+}
+
+// The map maker, too, opens over the title alone, and leaving it shows the title.
+TEST_F(EditorMenu, MapEditorOpensOverTheTitleAlone) {
+    bool menuLoaded = true, editorModal = false;
+    h.then([this] { h.audio.clear(); });
+    h.key(vk::Down);
+    h.key(vk::Return);
+    h.answerMsgBox(platform::vbOK);  // no 0.map in this folder
+    h.then([&] {
+        menuLoaded = frmStory::get().isLoaded();
+        editorModal = frmMain::get().isModal();
+    });
+    h.click("frmMain", "Command1", 0);
+    h.answerMsgBox(platform::vbYes);
+    openFromTitle();
+    EXPECT_FALSE(menuLoaded);
+    EXPECT_TRUE(editorModal);
+    EXPECT_FALSE(frmMain::get().isLoaded());
+    EXPECT_EQ(h.audio.effects(), Strings{"sound/snd2.snd"});
     EXPECT_TRUE(frmTitle::get().visible());
 }
 

@@ -104,3 +104,47 @@ TEST_F(Controls, CheckBoxClickTogglesAndProgressBarStaysInRange) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Controls, PictureBoxInPixelsTakesTheMouseInPixelsOnATwipsForm) {
+    static platformtest::TestForm f("twips");
+    struct Seen {
+        int button;
+        double x, y;
+    };
+    std::vector<Seen> pixels, twips;
+    f.onBuild = [&](platformtest::TestForm& t) {
+        t.scale = 15;
+        t.Width = 3000;
+        t.Height = 1500;
+        auto& box = t.make<platform::PictureBox>("pix");
+        box.Move(300, 150, 1500, 1200);  // 20, 10 px; 100 x 80 px
+        box.onMouseDown = [&](int b, int, double x, double y) { pixels.push_back({b, x, y}); };
+        box.onMouseMove = [&](int b, int, double x, double y) { pixels.push_back({b, x, y}); };
+        auto& plain = t.make<platform::PictureBox>("twp");
+        plain.pixelScale = false;
+        plain.Move(1800, 150, 900, 900);
+        plain.onMouseDown = [&](int b, int, double x, double y) { twips.push_back({b, x, y}); };
+    };
+    f.show();
+    auto& box = harness::Harness::control("twips", "pix");
+    h.mouseDownNow(box, platform::RightButton, 36, 35);
+    h.mouseUpNow(box, platform::RightButton, 36, 35);
+    // A drag keeps the box captured beyond its left edge: negative pixels.
+    h.dragNow(box, {{5, 5}, {-3, 79}});
+    h.mouseDownNow(harness::Harness::control("twips", "twp"), platform::LeftButton, 2, 3);
+    ASSERT_EQ(pixels.size(), 3u);
+    EXPECT_EQ(pixels[0].button, platform::RightButton);
+    EXPECT_DOUBLE_EQ(pixels[0].x, 36);
+    EXPECT_DOUBLE_EQ(pixels[0].y, 35);
+    EXPECT_DOUBLE_EQ(pixels[1].x, 5);
+    EXPECT_EQ(pixels[2].button, platform::LeftButton);
+    EXPECT_DOUBLE_EQ(pixels[2].x, -3);
+    EXPECT_DOUBLE_EQ(pixels[2].y, 79);
+    ASSERT_EQ(twips.size(), 1u);
+    EXPECT_DOUBLE_EQ(twips[0].x, 30);  // a box in form units keeps them
+    EXPECT_DOUBLE_EQ(twips[0].y, 45);
+}
+
+}  // namespace

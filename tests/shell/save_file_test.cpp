@@ -251,10 +251,15 @@ TEST_F(SaveFile, RefusesToSaveAStateItCouldNotLoad) {
         EXPECT_EQ(readFile(h.appDir + "save.ini"), ini);
         EXPECT_EQ(names[2], "Empty");
     }
+    // The tops themselves are fine.
     harness::resetGameState();
     Vars::rubies = 9999;
+    Vars::heroName = "Abcdefghij";
     save(2, 5, 2);
-    EXPECT_TRUE(platform::fileExists(slotFile(2)));
+    harness::resetGameState();
+    savefile::loadGame(2);
+    EXPECT_EQ(Vars::heroName, "Abcdefghij");
+    EXPECT_EQ(Vars::rubies, 9999);
 }
 
 TEST_F(SaveFile, NamesTheSlotInSaveIniOnlyAfterTheSave) {

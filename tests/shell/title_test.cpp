@@ -91,12 +91,6 @@ TEST_F(Title, ResumeGameOpensTheSlotsToLoad) {
     EXPECT_EQ(title, "Load Game");
 }
 
-TEST_F(Title, TheEntriesWithoutAScreenDoNothingButSound) {
-    h.clickNow(entry(3));
-    EXPECT_EQ(h.audio.effects(), Strings{"sound/snd2.snd"});
-    EXPECT_TRUE(frmTitle::get().visible());
-}
-
 TEST_F(Title, ExitEndsTheProgram) {
     h.clickNow(entry(5));
     EXPECT_TRUE(platform::Runtime::get().quitting());

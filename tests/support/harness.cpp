@@ -1,10 +1,12 @@
 #include "harness.h"
 
+#include <cmath>
 #include <filesystem>
 #include <stdexcept>
 
 #include "platform/appfolder.h"
 #include "platform/dialogs.h"
+#include "platform/keys.h"
 #include "platform/runtime.h"
 #include "shell/subs.h"
 
@@ -222,6 +224,46 @@ void Harness::keyNow(int vk, int shift) { platform::Runtime::get().keyDown(vk, s
 void Harness::clickNow(platform::Control& c) { platform::Runtime::get().click(c); }
 
 void Harness::hoverNow(platform::Control& c) { platform::Runtime::get().hover(c); }
+
+namespace {
+
+// The window pixel of a point given in pixels from a control's corner.
+std::pair<int, int> windowPoint(const platform::Control& c, int px, int py) {
+    int ox = 0, oy = 0;
+    platform::Runtime::get().clientOrigin(c.form(), ox, oy);
+    const double scale = c.form().scale;
+    return {ox + int(std::lround(c.Left / scale)) + px, oy + int(std::lround(c.Top / scale)) + py};
+}
+
+}  // namespace
+
+void Harness::mouseDownNow(platform::Control& c, int button, int px, int py) {
+    auto [x, y] = windowPoint(c, px, py);
+    platform::Runtime::get().mouseDown(button, 0, x, y);
+}
+
+void Harness::mouseMoveNow(platform::Control& c, int buttons, int px, int py) {
+    auto [x, y] = windowPoint(c, px, py);
+    platform::Runtime::get().mouseMove(buttons, 0, x, y);
+}
+
+void Harness::mouseUpNow(platform::Control& c, int button, int px, int py) {
+    auto [x, y] = windowPoint(c, px, py);
+    platform::Runtime::get().mouseUp(button, 0, x, y);
+}
+
+void Harness::rightClickNow(platform::Control& c, int px, int py) {
+    mouseDownNow(c, platform::RightButton, px, py);
+    mouseUpNow(c, platform::RightButton, px, py);
+}
+
+void Harness::dragNow(platform::Control& c, const std::vector<std::pair<int, int>>& path) {
+    if (path.empty()) return;
+    mouseDownNow(c, platform::LeftButton, path.front().first, path.front().second);
+    for (std::size_t i = 1; i < path.size(); ++i)
+        mouseMoveNow(c, platform::LeftButton, path[i].first, path[i].second);
+    mouseUpNow(c, platform::LeftButton, path.back().first, path.back().second);
+}
 
 void Harness::onShow(const std::string& form, std::function<void(platform::Form&)> hook) {
     hooks_.emplace_back(form, std::move(hook));

@@ -101,6 +101,15 @@ public:
     void keyNow(int vk, int shift = 0);
     void clickNow(platform::Control& c);
     void hoverNow(platform::Control& c);
+    // The mouse now, through the window as the real one: (px, py) in pixels
+    // from the control's top-left corner, outside it too; a held button keeps
+    // the mouse captured by the control it went down on.
+    void mouseDownNow(platform::Control& c, int button, int px, int py);
+    void mouseMoveNow(platform::Control& c, int buttons, int px, int py);
+    void mouseUpNow(platform::Control& c, int button, int px, int py);
+    void rightClickNow(platform::Control& c, int px, int py);
+    // The left button down at the first point, moved through the others, up at the last.
+    void dragNow(platform::Control& c, const std::vector<std::pair<int, int>>& path);
 
     // Runs `hook` each time a form of that name is shown (modal or not).
     void onShow(const std::string& form, std::function<void(platform::Form&)> hook);

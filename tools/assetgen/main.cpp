@@ -1,6 +1,8 @@
 // assetgen: writes the game's whole asset set.
 //
-//   assetgen --out APPDIR --embedded FILE.cpp   files beside the game, built-in pictures as source
+//   assetgen --out APPDIR --embedded FILE.cpp   files beside the game, built-in pictures as source;
+//                                               maps a user has edited are kept
+//   assetgen --out APPDIR --restore-maps        puts the default maps back over edited ones
 //   assetgen --sheets DIR                       contact sheets of every picture group
 //   assetgen --catalogue                        the terrain table, as Markdown
 #include <SDL.h>
@@ -10,9 +12,11 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <map>
 #include <string>
 
 #include "assets.h"
+#include "default_maps.h"
 #include "tile_catalogue.h"
 
 namespace {
@@ -52,6 +56,7 @@ void printCatalogue() {
 
 int usage() {
     std::cerr << "usage: assetgen --out APPDIR --embedded FILE.cpp [--sheets DIR]\n"
+                 "       assetgen --out APPDIR --restore-maps\n"
                  "       assetgen --sheets DIR\n"
                  "       assetgen --catalogue\n";
     return 2;
@@ -61,11 +66,16 @@ int usage() {
 
 int main(int argc, char** argv) {
     std::string out, embedded, sheets;
+    bool restoreMaps = false;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--catalogue") {
             printCatalogue();
             return 0;
+        }
+        if (a == "--restore-maps") {
+            restoreMaps = true;
+            continue;
         }
         if (i + 1 >= argc) return usage();
         if (a == "--out") out = argv[++i];
@@ -73,14 +83,32 @@ int main(int argc, char** argv) {
         else if (a == "--sheets") sheets = argv[++i];
         else return usage();
     }
-    if (out.empty() != embedded.empty() || (out.empty() && sheets.empty())) return usage();
+    if (restoreMaps ? out.empty() || !embedded.empty() || !sheets.empty()
+                    : out.empty() != embedded.empty() || (out.empty() && sheets.empty()))
+        return usage();
     try {
         const auto start = std::chrono::steady_clock::now();
         assetgen::Assets assets = assetgen::generateAll();
         if (!out.empty()) {
-            for (const auto& [name, bytes] : assets.files) writeFile(fs::path(out) / name, bytes.data(), bytes.size());
-            const std::string source = assetgen::embeddedSource(assets.builtIn);
-            writeFile(embedded, source.data(), source.size());
+            std::map<std::string, assetgen::Bytes> maps;
+            for (const auto& [name, bytes] : assets.files) {
+                if (assetgen::isDefaultMap(name))
+                    maps.emplace(name, bytes);
+                else if (!restoreMaps)
+                    writeFile(fs::path(out) / name, bytes.data(), bytes.size());
+            }
+            const auto kept = assetgen::installDefaultMaps(
+                out, maps, restoreMaps,
+                [](const fs::path& path, const assetgen::Bytes& bytes) { writeFile(path, bytes.data(), bytes.size()); });
+            for (const std::string& name : kept)
+                std::fprintf(stderr,
+                             "assetgen: kept %s, which was edited since the build wrote it; "
+                             "'cmake --build <build folder> --target restore-maps' puts the default maps back\n",
+                             name.c_str());
+            if (!restoreMaps) {
+                const std::string source = assetgen::embeddedSource(assets.builtIn);
+                writeFile(embedded, source.data(), source.size());
+            }
         }
         if (!sheets.empty()) assetgen::writeSheets(assets.groups, sheets);
         const double secs = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
