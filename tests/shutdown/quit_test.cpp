@@ -129,6 +129,26 @@ const Screen kScreens[] = {
          once(h, "frmStory", [&h] { h.clickNow(h.control("frmStory", "lbl3", 0)); });
          once(h, "frmSave", stop);
      }},
+    {"MapMaker", "frmMain",
+     [](harness::Harness& h, const std::function<void()>& stop) {
+         once(h, "frmTitle", [&h] { h.clickNow(h.control("frmTitle", "Label3", 2)); });
+         once(h, "frmStory", [&h] { h.clickNow(h.control("frmStory", "lbl3", 1)); });
+         once(h, "frmMain", stop);
+     }},
+    {"MapMakerTilePicker", "frmTileSet2",
+     [](harness::Harness& h, const std::function<void()>& stop) {
+         once(h, "frmTitle", [&h] { h.clickNow(h.control("frmTitle", "Label3", 2)); });
+         once(h, "frmStory", [&h] { h.clickNow(h.control("frmStory", "lbl3", 1)); });
+         once(h, "frmMain", [&h] { h.clickNow(h.control("frmMain", "imgTile")); });
+         once(h, "frmTileSet2", stop);
+     }},
+    {"MapMakerQuitQuestion", "MsgBox",
+     [](harness::Harness& h, const std::function<void()>& stop) {
+         once(h, "frmTitle", [&h] { h.clickNow(h.control("frmTitle", "Label3", 2)); });
+         once(h, "frmStory", [&h] { h.clickNow(h.control("frmStory", "lbl3", 1)); });
+         once(h, "frmMain", [&h] { h.clickNow(h.control("frmMain", "Command1", 0)); });
+         once(h, "MsgBox", stop);
+     }},
     {"InputBox", "InputBox",
      [](harness::Harness& h, const std::function<void()>& stop) {
          onMap(h, [&h] { h.keyNow(vk::F12); });
