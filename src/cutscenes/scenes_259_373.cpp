@@ -65,14 +65,14 @@ constexpr Operation kAfter313[] = {playTrack(9)};
 constexpr Operation kSetUp320[] = {
     setBackdrop(3),
     setPortrait(Ryu),
-    setLine("Sonia! I didn't think I'd see you again so soon. And who is this with you?"),
+    setLine("Sonia! At last! I was starting to think you'd forgotten the river. And who's this with you?"),
     setSprite(6, 7),
     setSprite(7, 6),
     setSprite(2, 5),
     playTrack(5),
 };
 constexpr SceneStep kSteps320[] = {
-    {1, setPortrait(Sonia), setLine("This is Jack, a captain with forty men behind him. But that can wait, Ryu. I found her.")},
+    {1, setPortrait(Sonia), setLine("This is Jack. He captains men of his own. But that can wait, Ryu. I found her.")},
     {2, setPortrait(Ryu), setLine("Found her? You mean... my sister? You're sure? Where is she?")},
     {3, setPortrait(Sonia), setLine("I'm sure. She's waiting for us at the palace, safe, with friends around her.")},
     {4, setPortrait(Ryu), setLine("Why didn't you bring her here? I've been pacing this riverbank for days!")},
@@ -85,7 +85,7 @@ constexpr SceneStep kSteps320[] = {
     {11, setLine("A tower back home, above the mountains and ringed by water. The first Zephyr appeared there.")},
     {12, setPortrait(Sonia), setLine("Back home? After all those weeks at sea? You must have loved hearing that.")},
     {13, setPortrait(Ryu), setLine("I nearly threw my parchment at the monk. But if that's where I must pray, I'll go.")},
-    {14, setPortrait(Sonia), setLine("Good. Jack, you've been patient. Tell him what you told me on the way here.")},
+    {14, setPortrait(Sonia), setLine("Good. Jack, you've been patient. Tell Ryu your plan.")},
     {15, setPortrait(Jack), setLine("My men are camped a day's march from here. Forty of them, and tired of waiting.")},
     {16, setPortrait(Sonia), setLine("Jack travelled with your sister before I found her, Ryu. He knows what she's worth.")},
     {17, setPortrait(Jack), setLine("We shouldn't split up again. I say we regroup with the others at the palace, and plan there.")},
@@ -106,7 +106,7 @@ constexpr Operation kSetUp340[] = {
 };
 constexpr SceneStep kSteps340[] = {
     {1, setLine("Someone opened those doors, from inside or outside, and either way I want a name.")},
-    {2, setPortrait(Tina), setLine("The guards swear no one passed them, sir. Four are dead, and two more cannot stand.")},
+    {2, setPortrait(Tina), setLine("The Guards swear no one passed them, sir. Four are dead, and two more cannot stand.")},
     {3, setPortrait(Maurice), setLine("Spare me the count of the dead. Take your Rogues and hunt the prisoners down, every last one.")},
     {4, setPortrait(Tina), setLine("And you? I thought you meant to stay until the boy was found.")},
     {5, setPortrait(Maurice), setLine("I sail for the other continent, where the Demons have found a way to revive the Guardian.")},
@@ -168,8 +168,8 @@ constexpr SceneStep kSteps344[] = {
     {37, setPortrait(Ryu), setLine("Patience isn't really my strength. But fine, I'll behave. Mostly.")},
     {38, setPortrait(Darwin), setLine("Mostly will have to do. I will send word to my people tonight.")},
     {39, setPortrait(Sonia), setLine("Then it's settled. We leave at first light, each of us on our own road.")},
-    {40, setPortrait(Darwin), setLine("My people will be glad of the news. Waiting has never suited them.")},
-    {41, setPortrait(Sonia), setLine("I'll need arrows for a long road. Jack, see that your men eat well before they march.")},
+    {40, setPortrait(Darwin), setLine("A tower, a volcano and an army. Ambitious work for so small a council.")},
+    {41, setPortrait(Sonia), setLine("I'll need arrows, and plenty of them. Jack, see that your men eat well before they set out.")},
     {42, setPortrait(Ryu), setLineNaming("So we all have stuff to do!  Wait, what about you ", "?")},
     {43, setPortrait(Hero), setLine("I want to come with you, Ryu. To the tower, and then home. I want to meet our father.")},
     {44, setPortrait(Ryu), setLine("Really? Of course! Father won't believe his eyes when we walk through the gate together!")},
@@ -178,7 +178,7 @@ constexpr SceneStep kSteps344[] = {
     {47, setPortrait(Ryu), setLine("You heard her! Two swords are better than one. I'll keep her safe, I swear it.")},
     {48, setPortrait(Darwin), setLine("Let them go together, Sonia. They have been apart too long, and they will guard each other.")},
     {49, setPortrait(Sonia), setLine("...Very well. I can't argue against all of you. But promise me you'll both be careful.")},
-    {50, setPortrait(Jack), setLine("Then we're done here. Rest tonight; tomorrow every one of us has a long road ahead.")},
+    {50, setPortrait(Jack), setLine("Then we're done here. Get some sleep, all of you. Tomorrow we move.")},
     {51, endScene()},
 };
 // The music comes first, then Ryu joins.

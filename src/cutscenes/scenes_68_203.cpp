@@ -112,7 +112,7 @@ constexpr Operation kSetUp190[] = {
 // (slot 5) stops her; at step 38 the scene moves to the father's town, where
 // Tina (slot 0) reports to the wounded father (slot 3).
 constexpr SceneStep kSteps190[] = {
-    {1, setLine("Sofi... I keep telling myself it isn't real. That you'll come up this hill any moment.")},
+    {1, setLine("Sofi... I keep telling myself it isn't real. That you'll open your eyes and laugh at me.")},
     {2, setLine("You always walked ahead of me on the road. You always said I was too slow.")},
     {3, setLine("I can still hear your voice behind me, telling me to hurry up.")},
     {4, setLine("...")},
@@ -137,7 +137,7 @@ constexpr SceneStep kSteps190[] = {
     {23, setPortrait(Sonia), setLine("I don't need to know you to see you're hurting. The girl lying by the path... who was she?")},
     {24, setPortrait(Hero), setLine("Her name was Sofi. She was my friend. My only friend.")},
     {25, setPortrait(Sonia), setLine("I'm so sorry. I've lost people in this war too. The weight never leaves; you learn to carry it.")},
-    {26, setPortrait(Hero), setLine("I couldn't protect her. I was right beside her, and I still couldn't protect her.")},
+    {26, setPortrait(Hero), setLine("I couldn't protect her. I was only a step behind her, and still I couldn't save her.")},
     {27, setPortrait(Sonia), setLine("Then carry her memory instead of that blame. She wouldn't want you to follow her over a cliff.")},
     {28, setPortrait(Hero), setLine("How would you know what she wanted?")},
     {29, setPortrait(Sonia), setLine("Because I know what I'd want, if it were me lying down there. I'd want my friend to live.")},
@@ -158,7 +158,7 @@ constexpr SceneStep kSteps190[] = {
     {44, setPortrait(Tina), setLine("Not tonight, sir. Their main force holds the valley, and the east wall is breached.")},
     {45, setPortrait(Father), setLine("Then hear me. Take what is left of your army and retreat into the hills.")},
     {46, setPortrait(Tina), setLine("Retreat, sir? And leave you here, wounded? I cannot do that.")},
-    {47, setPortrait(Father), setLine("You can, and you will. Find my son, and protect Ryu at all costs. Nothing else matters now.")},
+    {47, setPortrait(Father), setLine("You must. Find Ryu, and protect him at all costs. Nothing else matters now.")},
     {48, setPortrait(Tina), setLine("Then come with us, sir. Two horses stand saddled at the north gate.")},
     {49, setPortrait(Father), setLine("No. Someone must hold them here, or they will ride you down before you reach the hills.")},
     {50, setLine("I have lived my whole life in this valley. I will not run from it at the end.")},
@@ -195,7 +195,7 @@ constexpr SceneStep kSteps203[] = {
     {15, setLine("That tower stands above the mountains and is surrounded by water. Few have ever reached it.")},
     {16, setLine("Climb to its height and pray. If the Zephyrs still listen, it is there they will hear you.")},
     {17, setLine("I cannot promise they will answer. The legend tells where they came, not whether they return.")},
-    {18, setPortrait(Ryu), setLine("The other continent? That's where I came from! I crossed the whole sea for nothing!")},
+    {18, setPortrait(Ryu), setLine("The other continent? That's where I came from! All that way for nothing!")},
     {19, setLine("Weeks on a leaking boat, and now I get to do it all again. Wonderful. Just wonderful.")},
     {20, setPortrait(Monk), setLine("Not for nothing. You came to learn the way, and now you know it. Go in peace, my son.")},
     {21, endScene()},

@@ -51,7 +51,7 @@ constexpr SceneStep kSteps[] = {
     {21, setPortrait(Darwin), setLine("Agreed. Find him, and finish him. He has led the Demon armies long enough.")},
     {22, setPortrait(Sonia), setLine("Finish him? Darwin, whatever he's done, he's still their brother.")},
     {23, setPortrait(Hero), setLine("I'll go after him. But I want to talk to him, not kill him.")},
-    {24, setPortrait(Darwin), setLine("Talk? His armies burned your father's town. Words are wasted on him.")},
+    {24, setPortrait(Darwin), setLine("Talk? He set the Demons hunting your own family. Words are wasted on him.")},
     {25, setPortrait(Hero), setLine("He's our brother, Darwin. Maybe no one has ever spoken to him as one.")},
     {26, setPortrait(Bree), setLine("He's a Demon general. Speak to him and he'll cut your throat mid-sentence.")},
     {27, setPortrait(Chi), setLine("The monks would say her heart is right. If blood can be spared, it must be tried.")},
@@ -61,7 +61,7 @@ constexpr SceneStep kSteps[] = {
     {31, setPortrait(Bree), setLine("So I'm outvoted. Fine, but don't say I didn't warn you.")},
     {32, setPortrait(Hero), setLine("Thank you, all of you. I won't take an army. An army would only make him fight.")},
     // The others hunt the last Demons and wait in the first house.
-    {33, setPortrait(Sonia), setLine("Then the rest of us stay here. There are still Demons hiding in the volcano.")},
+    {33, setPortrait(Sonia), setLine("Then the rest of us stay and finish the work in the volcano.")},
     {34, setPortrait(Ryu), setLine("Good! I wasn't finished with them anyway.")},
     {35, setPortrait(Sonia), setLine("You'll go where Jack sends you, and you'll come back when he says so.")},
     {36, setPortrait(Ryu), setLine("Yes, yes. You sound just like Father sometimes, Sonia.")},
@@ -73,15 +73,15 @@ constexpr SceneStep kSteps[] = {
     // The tunnel, and who built it.
     {42, setPortrait(Sonia), setLine("One more thing. I want to know who built that tunnel through the mine.")},
     {43, setPortrait(Hero), setLine("The one under the sea? I thought the Demons dug it.")},
-    {44, setPortrait(Jack), setLine("Demons used it, sure. But nobody I've asked knows who built it.")},
+    {44, setPortrait(Jack), setLine("The Demons used it, no doubt. But nobody I've asked knows who built it.")},
     {45, setPortrait(Sonia), setLine("And your father's miners closed its doors. He must have known more than he told us.")},
     {46, setPortrait(Ryu), setLine("Father kept a lot to himself. An elder son, for one.")},
     {47, setPortrait(Sonia), setLine("He did. And maybe that tunnel was another of his secrets. I mean to find out.")},
     {48, setPortrait(Ryu), setLine("By yourself? You always tell me not to go poking into dark holes alone.")},
     {49, setPortrait(Sonia), setLine("I'm not a boy who runs off in the night. I'll be careful, I promise.")},
-    {50, setPortrait(Ryu), setLine("Fair enough. But if that tunnel goes all the way back home, I want to know.")},
-    {51, setPortrait(Sonia), setLine("You'll be the first I tell. If it leads to the other continent, it's our road home.")},
-    {52, setPortrait(Ryu), setLine("Home... there's not much left of it. The whole town stands empty now.")},
+    {50, setPortrait(Ryu), setLine("Fair enough. But whatever you find down there, I want to hear it first.")},
+    {51, setPortrait(Sonia), setLine("You'll be the first I tell. Your sister may need that road to get back across the sea.")},
+    {52, setPortrait(Ryu), setLine("Back across the sea... And what's left for me here? Father's whole town stands empty.")},
     // The orphanage.
     {53, setPortrait(Sonia), setLine("Towns can be filled again. Your sister has plans of her own, from what she tells me.")},
     {54, setPortrait(Hero), setLine("When this is over, I'm going to rebuild the orphanage. For Sofi.")},
@@ -94,7 +94,7 @@ constexpr SceneStep kSteps[] = {
     {60, setLine("His townspeople carried our supplies. I am sure he would lend it, if asked politely.")},
     {61, setPortrait(Hero), setLine("A balloon... I'll remember that. Thank you, Darwin.")},
     {62, setPortrait(Darwin), setLine("Now, the question that matters. Who goes with you into those mountains?")},
-    {63, setPortrait(Hero), setLine("I've decided already. Rest now, all of you. Tomorrow I go after him."), refillParty()},
+    {63, setPortrait(Hero), setLine("I've decided already. Rest now, all of you. I set out within the hour."), refillParty()},
     {64, endScene()},
 };
 

@@ -50,7 +50,7 @@ constexpr std::array kMap1 = {
             {fight(8), stage(376), ally("South from here, then down the stairs to the old "
                                         "dungeon.")}},
     Trigger{376, {66, 90, 75, 94},
-            {fight(25), stage(377), ally("The stairs are right ahead. Down we go!")}},
+            {fight(25), stage(377), ally("There's the way down, right ahead. Come on!")}},
 };
 
 constexpr std::array kMap2 = {

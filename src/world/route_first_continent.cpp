@@ -13,7 +13,7 @@ constexpr int kVillager = 3, kMonk = 13;
 constexpr std::array kMap0 = {
     Trigger{1, {156, 8, 166, 18},
             {say(kVillager, "Villager",
-                 "You look worn from the sea road. The highway runs south from here, all the way "
+                 "You two look worn from the road. The highway runs south from here, all the way "
                  "to the harbour town."),
              stage(68)}},
     Trigger{68, {159, 34, 165, 36},
@@ -29,8 +29,8 @@ constexpr std::array kMap0 = {
     Trigger{166, {142, 113, 146, 117},
             {scene(), stage(190),
              say(kMonk, "Monk",
-                 "Rest on our steps, child. When you wish to be alone, the path east of the shrine "
-                 "ends at a cliff."),
+                 "Rest on our steps, child. Your friend lies up on the cliff east of the shrine. Go "
+                 "to her when you are ready."),
              ally("I'm Jack. My men camp near the shrine. I'll walk with you until you find your "
                   "feet.")}},
     Trigger{190, {157, 137, 161, 138},
@@ -39,7 +39,7 @@ constexpr std::array kMap0 = {
                   "buried. Come with me.")}},
     Trigger{203, {162, 114, 166, 120},
             {scene(), stage(259),
-             ally("Guards hold the roads to the palace. We go under the mountains instead, "
+             ally("I'm to meet a friend at a river west of the mountains. We go under them, "
                   "through the cave by the shrine.")}},
     Trigger{259, {138, 122, 142, 126},
             {scene(), stage(260),

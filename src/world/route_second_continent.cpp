@@ -31,8 +31,8 @@ constexpr std::array kMap4 = {
              ally("Nothing else stands in our way. Across the bridge to the tower door!")}},
     Trigger{546, {79, 85, 81, 86},
             {scene(), stage(648),
-             ally("I said the words the monk gave me. Nothing answered. East, then, to the "
-                  "volcano.")}},
+             ally("I prayed, just as the monk told me to. Nothing answered. East, then, "
+                  "to the volcano.")}},
     Trigger{648, {138, 74, 142, 77},
             {scene(), stage(700),
              ally("The road runs on south to the volcano's foot. Stay close to me.")}},
@@ -50,7 +50,7 @@ constexpr std::array kMap4 = {
                   "road all the way west.")}},
     Trigger{896, {kReunionX, kReunionY, kReunionX, kReunionY},
             {scene(), changeAlly(), stage(898),
-             hero("Maurice went into the mountains east of town. The cave to the north-east "
+             hero("Maurice is somewhere in the eastern mountains. The cave to the north-east "
                   "leads down after him.")}},
 };
 

@@ -43,21 +43,6 @@ TEST(TileCatalogue, PickerHintsDifferFromTheRuleOnlyWhereTheGameSaysSo) {
     for (int c = 80; c < 256; ++c) EXPECT_FALSE(world::isBlocking(c)) << c;
 }
 
-struct BackdropCase {
-    int tile, map, group, middlePicture, expected;
-};
-
-TEST(Backdrops, ChosenByTerrainMapAndEncounter) {
-    const BackdropCase cases[] = {
-        {62, 0, 1, 0, 4},  {65, 0, 5, 0, 8},   {46, 0, 11, 0, 4}, {46, 4, 7, 0, 3},  {22, 4, 0, 0, 5},  {79, 2, 0, 0, 0},
-        {13, 0, 31, 0, 1}, {73, 0, 32, 0, 4},  {60, 0, 3, 0, 7},  {4, 3, 0, 0, 12},  {74, 4, 0, 0, 9},  {76, 5, 0, 0, 10},
-        {23, 0, 0, 0, -1}, {23, 0, 0, 39, 11}, {4, 0, 26, 0, 10}, {13, 0, 26, 39, 10},
-    };
-    for (const BackdropCase& c : cases)
-        EXPECT_EQ(battle::chooseBackdrop(c.tile, c.map, c.group, c.middlePicture), c.expected)
-            << "tile " << c.tile << " map " << c.map << " group " << c.group;
-}
-
 TEST(Backdrops, EveryChoiceHasItsPicture) {
     for (const auto& e : kTileCatalogue)
         for (int map = 0; map <= 6; ++map)

@@ -1,5 +1,7 @@
 // The hero's and the ally's blows: hit chances, the order of the bonuses,
 // the defence floor, and their messages and sounds.
+#include <memory>
+
 #include "battle_test.h"
 #include "shell/vars.h"
 
@@ -90,6 +92,34 @@ TEST_F(AttackTest, TheHerosBonusesComeInTheirOrderBeforeTheDefence) {
     }
 }
 
+// Hand totals of the weapon table: the hero's codes 0-5 and the ally's 1-6
+// draw; the hero's 6 and the ally's 0 draw nothing.
+TEST_F(AttackTest, WeaponDrawsAddUpToTheTable) {
+    open(0, 0, 5);
+    std::array<int, 4> total{};  // hero low, hero high, ally low, ally high
+    for (int code = 0; code <= 6; ++code) {
+        Vars::heroEquip[0] = Vars::allyEquip[0] = std::uint8_t(code);
+        for (int member : {0, 1}) {
+            h.seedDraws(1);
+            auto probe = std::make_unique<Probe>();
+            Probe* p = probe.get();
+            p->answers = member == 0 ? std::deque<int>{1} : std::deque<int>{3, 1};  // the Chest, hit
+            Subs::setRandomSource(std::move(probe));
+            member == 0 ? f.heroAttack(2) : f.allyAttack();
+            const std::size_t weaponDraw = member == 0 ? 1 : 2;  // after the hit (and the ally's aim)
+            const std::size_t drawsWithWeapon = member == 0 ? 4 : 5;
+            if (p->asked.size() == drawsWithWeapon) {
+                total[2 * member] += p->asked[weaponDraw].first;
+                total[2 * member + 1] += p->asked[weaponDraw].second;
+            } else {
+                EXPECT_EQ(code, member == 0 ? 6 : 0);
+            }
+            Subs::setRandomSource(nullptr);
+        }
+    }
+    EXPECT_EQ(total, (std::array<int, 4>{31, 67, 32, 71}));
+}
+
 TEST_F(AttackTest, ACriticalBlowSaysSoFirst) {
     Vars::heroStr = 20;
     open(0, 0, 5);
@@ -101,22 +131,25 @@ TEST_F(AttackTest, ACriticalBlowSaysSoFirst) {
 TEST_F(AttackTest, TheAllyStrikesOnlyTheLivingAndItsSixthWeaponSoundsApart) {
     Vars::allyEquip[0] = 6;
     Vars::allyStr = 25;
+    Vars::allyWis = 25;
+    Vars::heroWis = 39;
     Vars::soundOn = 1;
-    open(3, 3, 0);
+    open(3, 5, 0);
     Vars::monsterHP[0] = 0;
+    f.allyVigor = f.heroVigor = true;
     h.scriptDraws({{1, 3, 1}, {1, 3, 3}, {1, 3, 2},  // dead, empty, then the living slot 1
                    {1, 100, 55}, {2, 8, 8}, {1, 100, 5}, {1, 11, 10}});
     h.audio.clear();
     f.allyAttack();
-    // 8 + 2, half again as a critical (at most 5), less the Snake's defence of 1
-    EXPECT_EQ(lastTalk(), "Jack attacks Snake for 14 damage!");
-    EXPECT_EQ(Vars::monsterHP[1], 4);
+    // 8 + 2, half again as a critical (at most 5), both Vigors (2 + 3), less the Chest's defence of 3
+    EXPECT_EQ(lastTalk(), "Jack attacks Chest for 17 damage!");
+    EXPECT_EQ(Vars::monsterHP[1], 83);
     EXPECT_EQ(effects(), (std::vector<std::string>{"sound/snd6.snd"}));
 
     h.scriptDraws({{1, 3, 2}, {1, 100, 56}, {1, 3, 3}, {1, 2, 2}});
     h.audio.clear();
     f.allyAttack();
-    EXPECT_EQ(lastTalk(), "Jack failed to hit Snake");
+    EXPECT_EQ(lastTalk(), "Jack failed to hit Chest");
     EXPECT_EQ(effects(), (std::vector<std::string>{"sound/snd21.snd"}));
 }
 

@@ -1,11 +1,13 @@
 #pragma once
 // A battle test: a new game's state with a known party on top, sound off (so
 // misses and blocks draw nothing for their sound), and the message line recorded.
+#include <deque>
 #include <initializer_list>
 #include <string>
 #include <vector>
 
 #include "battle/frmfight.h"
+#include "shell/subs.h"
 #include "support/game_test.h"
 
 namespace battletest {
@@ -34,6 +36,20 @@ protected:
     std::string caption(platform::ControlArray<platform::Label>& a, int i) { return a[i].Caption; }
     // Every effect path played, in order.
     std::vector<std::string> effects() const { return h.audio.effects(); }
+};
+
+// Answers draws from a list (then the low end) and records every range asked.
+class Probe : public Subs::RandomSource {
+public:
+    int draw(int lo, int hi) override {
+        asked.push_back({lo, hi});
+        if (answers.empty()) return lo;
+        int v = answers.front();
+        answers.pop_front();
+        return v;
+    }
+    std::vector<std::pair<int, int>> asked;
+    std::deque<int> answers;
 };
 
 // Puts these tests' party over a new game's state.

@@ -2,6 +2,7 @@
 // its return.
 #include "battle/encounter.h"
 #include "battle_test.h"
+#include "platform/keys.h"
 #include "shell/frmtitle.h"
 #include "shell/vars.h"
 #include "world/frmmap.h"
@@ -40,7 +41,10 @@ TEST_F(EndTest, VictoryPaysTheRewardsWithTheAmuletsAndTheCap) {
         Vars::monsterRubies = {10, 20, 30};
         Vars::monsterExp = {5, 10, 10};
         Vars::monsterHP = {0, -4, 0};
+        for (int i = 0; i < 5; ++i) f.tmrSupport[i].setEnabled(true);
         f.checkVictory();
+        for (int i = 0; i < 5; ++i) EXPECT_FALSE(f.tmrSupport[i].enabled());
+        EXPECT_FALSE(f.tmrHero->enabled());
         EXPECT_EQ(Vars::rubies, c.rubiesAfter);
         EXPECT_EQ(Vars::heroExp, c.exp);
         EXPECT_EQ(lastTalk(), c.talk);
@@ -53,6 +57,30 @@ TEST_F(EndTest, VictoryPaysTheRewardsWithTheAmuletsAndTheCap) {
         EXPECT_EQ(f.lblTalk->Caption, c.talk);
         h.advance(1);
         EXPECT_FALSE(f.isLoaded());
+    }
+}
+
+TEST_F(EndTest, OnceTheEndHasBegunGaugesClicksKeysAndHoverDoNothing) {
+    for (const char* ending : {"tmrEnemyDead", "tmrFlee", "tmrHeroDead"}) {
+        SCOPED_TRACE(ending);
+        open(3, 3, 0);
+        f.tmrHero->setEnabled(false);  // the hero's turn is waiting
+        f.menuCursor = 2;
+        f.speed[2].setValue(5);
+        f.speed[7].setValue(9);
+        static_cast<platform::Timer&>(h.control("frmFight", ending)).setEnabled(true);
+        f.tmrHero_Timer();
+        f.tmrHero2_Timer();
+        EXPECT_EQ(f.speed[2].value(), 5);
+        EXPECT_EQ(f.speed[7].value(), 9);
+        f.lbl3_Click(1);  // Defend
+        EXPECT_EQ(f.defenseFigure(0), 0);
+        EXPECT_FALSE(f.tmrHero->enabled());
+        h.keyNow(platform::vk::Down);
+        f.lbl3_MouseMove(4);
+        EXPECT_EQ(f.menuCursor, 2);
+        for (int i = 0; i < 5; ++i) EXPECT_EQ(f.lbl3[i].ForeColor, 0xFFFFFFu);
+        f.unload();
     }
 }
 

@@ -59,6 +59,32 @@ TEST_F(FigureTest, DefenceStrongDefenceAndBlockFromEquipmentWisdomAndBuffs) {
     }
 }
 
+// Hand totals of the equipment table's columns, through the hero's and the
+// ally's own slots: armour 0-6, helmets 0-5, bracers 0-4, shields 0-5.
+TEST_F(FigureTest, EachMembersEquipmentAddsUpToTheTable) {
+    struct Column {
+        int slot, lastCode, total;
+    };
+    const Column columns[] = {{1, 6, 36}, {3, 5, 26}, {4, 4, 17}, {2, 5, 42}};
+    for (int member : {0, 1}) {
+        for (const Column& c : columns) {
+            SCOPED_TRACE(testing::Message() << "member " << member << " slot " << c.slot);
+            int total = 0;
+            for (int code = 0; code <= c.lastCode; ++code) {
+                std::array<std::uint8_t, 5> equip = {1, 0, 9, 9, 9};
+                equip[c.slot] = std::uint8_t(code);
+                (member == 0 ? Vars::heroEquip : Vars::allyEquip) = equip;
+                open();
+                const int defence = f.defenseFigure(member), strong = f.defenseFigure(member + 2),
+                          block = f.blockFigure(member);
+                total += c.slot == 4 ? strong : c.slot == 2 ? block : defence;
+                f.unload();
+            }
+            EXPECT_EQ(total, c.total);
+        }
+    }
+}
+
 TEST_F(FigureTest, DamageRangesWithTransformAndVigor) {
     struct Case {
         int weapon, armour, str, wis;
@@ -82,6 +108,7 @@ TEST_F(FigureTest, DamageRangesWithTransformAndVigor) {
         f.showAttack();
         EXPECT_EQ(caption(f.lblAttack, 0), c.hero);
         EXPECT_EQ(caption(f.lblAttack, 5), c.ally);
+        EXPECT_EQ(f.lblAttack[0].ForeColor, c.heroVigor ? 0x0000FFu : 0xFFFFFFu);
         EXPECT_EQ(f.lblAttack[5].ForeColor, c.heroVigor ? 0x0000FFu : 0xFFFFFFu);
         EXPECT_EQ(caption(f.lblAttack, 1), "");
         f.unload();
@@ -102,8 +129,11 @@ TEST_F(FigureTest, TheHerosDefendLastsUntilTheGaugeIsFullAgain) {
 
 TEST_F(FigureTest, DamageNumbersSinkAndVanishOnTime) {
     open();
-    f.showPartyDamage(7, 3);
+    f.showPartyDamage(5, 3);
+    h.advance(3 * 120);
+    f.showPartyDamage(7, 3);  // a new number starts over from the top
     EXPECT_EQ(caption(f.lblDamage, 3), "- 7");
+    EXPECT_DOUBLE_EQ(f.lblDamage[3].Top, 120);
     h.advance(14 * 120);
     EXPECT_TRUE(f.lblDamage[3].Visible);
     EXPECT_DOUBLE_EQ(f.lblDamage[3].Top, 820);

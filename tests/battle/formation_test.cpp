@@ -1,5 +1,4 @@
-// Formations and the monster table, checked by their invariants.
-#include <deque>
+// Formations and the monster table: their shapes, the listed cases and hand totals.
 #include <map>
 #include <memory>
 #include <set>
@@ -12,20 +11,6 @@
 
 namespace battletest {
 namespace {
-
-// Answers draws from a list (then the low end) and records every range asked.
-class Probe : public Subs::RandomSource {
-public:
-    int draw(int lo, int hi) override {
-        asked.push_back({lo, hi});
-        if (answers.empty()) return lo;
-        int v = answers.front();
-        answers.pop_front();
-        return v;
-    }
-    std::vector<std::pair<int, int>> asked;
-    std::deque<int> answers;
-};
 
 struct Result {
     std::array<int, 3> ids;  // monster ids by slot, 0 when empty
@@ -119,6 +104,28 @@ TEST_F(FormationTest, GroupTwentyThreeIsGroupElevenAndGroupTwoHasItsOdds) {
     EXPECT_EQ(count[(std::array<int, 3>{2, 2, 0})], 1);  // two Robbers: 1 in 6
 }
 
+TEST_F(FormationTest, GroupThirtyThreeBringsOneOfFiveLoneMonstersOrTheSlime) {
+    EXPECT_EQ(build(33, {}).asked, (std::vector<std::pair<int, int>>{{1, 100}, {1, 5}}));
+    const char* lone[] = {"Bk. Dragon", "G. Dragon", "Demon", "B. Dragon", "D. Knight"};
+    for (int v = 1; v <= 5; ++v) {
+        build(33, {1, v});
+        EXPECT_EQ(Vars::monsterName[2], lone[v - 1]);
+        EXPECT_EQ(Vars::monsterPic[0] + Vars::monsterPic[1], 0);
+    }
+    build(33, {5});
+    EXPECT_EQ(Vars::monsterName[2], "Slime");
+}
+
+// Hand totals of the monster ids in the formation lists: every outcome of the
+// random groups (11 and 23 each counted) and every fixed fight.
+TEST_F(FormationTest, TheOutcomesAddUpToTheListedMonsters) {
+    int random = 0, fixed = 0;
+    for (int g = 1; g < 50; ++g)
+        for (const Result& r : outcomes(g)) (r.asked.empty() ? fixed : random) += r.ids[0] + r.ids[1] + r.ids[2];
+    EXPECT_EQ(random, 6478);
+    EXPECT_EQ(fixed, 1600);
+}
+
 TEST_F(FormationTest, FixedFightsOfTheChestAndTheFinalBattle) {
     Result chest = build(10, {});
     EXPECT_EQ(chest.ids, (std::array<int, 3>{0, 0, 5}));
@@ -128,7 +135,7 @@ TEST_F(FormationTest, FixedFightsOfTheChestAndTheFinalBattle) {
     EXPECT_TRUE(last.noFlee);
 }
 
-TEST_F(FormationTest, MonsterTableRowsAreSoundAndEightMonstersSwapPictures) {
+TEST_F(FormationTest, MonsterRowsHaveOrderedRangesAndEightMonstersSwapPictures) {
     const std::map<int, int> swapped = {{19, 21}, {20, 19}, {21, 20}, {22, 24},
                                         {24, 22}, {38, 40}, {39, 38}, {40, 39}};
     std::set<int> pictures;
@@ -136,14 +143,9 @@ TEST_F(FormationTest, MonsterTableRowsAreSoundAndEightMonstersSwapPictures) {
         SCOPED_TRACE("monster " + std::to_string(id));
         monsters(0, 0, 0);
         Subs::setMonster(id, 1);
-        EXPECT_FALSE(Vars::monsterName[1].empty());
-        EXPECT_GT(Vars::monsterHP[1], 0);
         EXPECT_LE(Vars::monsterHitMin[1], Vars::monsterHitMax[1]);
         EXPECT_LE(Vars::monsterSpecialMin[1], Vars::monsterSpecialMax[1]);
-        EXPECT_GE(Vars::monsterAccuracy[1], 70);
-        EXPECT_LE(Vars::monsterAccuracy[1], 90);
         EXPECT_LE(Vars::monsterDelayMin[1], Vars::monsterDelayMax[1]);
-        EXPECT_GE(Vars::monsterDelayMin[1], 3000);
         int expected = swapped.count(id) ? swapped.at(id) : id;
         EXPECT_EQ(Vars::monsterPic[1], expected);
         pictures.insert(Vars::monsterPic[1]);
@@ -155,8 +157,37 @@ TEST_F(FormationTest, MonsterTableRowsAreSoundAndEightMonstersSwapPictures) {
     Subs::setMonster(51, 2);  // no such row: the slot keeps the Slime
     Subs::setMonster(0, 2);
     EXPECT_EQ(Vars::monsterName[2], "Slime");
+    EXPECT_EQ(Vars::monsterPic[2], 46);
     EXPECT_EQ(Vars::monsterHP[2], 500);
+    EXPECT_EQ((std::array<int, 4>{Vars::monsterHitMin[2], Vars::monsterHitMax[2], Vars::monsterSpecialMin[2],
+                                  Vars::monsterSpecialMax[2]}),
+              (std::array<int, 4>{1, 1, 1, 1}));
+    EXPECT_EQ(Vars::monsterAccuracy[2], 75);
+    EXPECT_EQ(Vars::monsterExp[2], 100);
+    EXPECT_EQ(Vars::monsterRubies[2], 100);
+    EXPECT_EQ(Vars::monsterDefense[2], 10);
+    EXPECT_EQ(Vars::monsterMagicDefense[2], 0);
+    EXPECT_EQ(Vars::monsterDelayMin[2], 3000);
     EXPECT_EQ(Vars::monsterDelayMax[2], 5000);
+
+    Subs::setMonster(40, 2);
+    EXPECT_EQ((std::array<int, 4>{Vars::monsterPic[2], Vars::monsterHP[2], Vars::monsterExp[2], Vars::monsterRubies[2]}),
+              (std::array<int, 4>{39, 1500, 0, 0}));
+}
+
+// Hand totals of each column of the monster table.
+TEST_F(FormationTest, TheMonsterColumnsAddUpToTheTable) {
+    std::array<int, 13> total{};
+    for (int id = 1; id <= 50; ++id) {
+        Subs::setMonster(id, 0);
+        const int row[] = {Vars::monsterPic[0], Vars::monsterHP[0], Vars::monsterHitMin[0], Vars::monsterHitMax[0],
+                           Vars::monsterSpecialMin[0], Vars::monsterSpecialMax[0], Vars::monsterAccuracy[0],
+                           Vars::monsterExp[0], Vars::monsterRubies[0], Vars::monsterDefense[0],
+                           Vars::monsterMagicDefense[0], Vars::monsterDelayMin[0], Vars::monsterDelayMax[0]};
+        for (int i = 0; i < 13; ++i) total[i] += row[i];
+    }
+    EXPECT_EQ(total, (std::array<int, 13>{1275, 7120, 490, 722, 491, 731, 4150, 1848, 1843, 198, 150, 452000,
+                                          584000}));
 }
 
 }  // namespace

@@ -7,8 +7,8 @@ namespace {
 
 class MonsterTurnTest : public BattleTest {
 protected:
-    void open() {
-        monsters(0, 0, 5);  // the Chest: hits 10-15, accuracy 85, picture 5
+    void open(int monster = 5) {
+        monsters(0, 0, monster);  // by default the Chest: hits 10-15, accuracy 85, picture 5
         openFight();
         f.tmrHero->setEnabled(false);
         f.tmrHero2->setEnabled(false);
@@ -23,6 +23,8 @@ struct TurnCase {
     std::string talk, heroNumber;
     std::vector<std::string> sounds;
     int wis = 10;
+    int maxMP = 255;
+    int monster = 5;
 };
 
 TEST_F(MonsterTurnTest, StrongAttacksBlocksHitsAndMisses) {
@@ -47,6 +49,13 @@ TEST_F(MonsterTurnTest, StrongAttacksBlocksHitsAndMisses) {
          {"sound/snd26.snd"}},
         {"amulet 8 stops at the maximum", 9, 9, 10, 8, 254, {{1, 2, 1}, {1, 5, 5}, {10, 15, 15}}, 85, 100, 255,
          "", "- 15", {}},
+        {"amulet 8 stops at a lower maximum", 9, 9, 10, 8, 58, {{1, 2, 1}, {1, 5, 5}, {10, 15, 15}}, 85, 100, 60,
+         "", "- 15", {}, 10, 60},
+        {"the maximum holds without the amulet", 9, 9, 10, 0, 70, {{1, 2, 1}, {1, 5, 5}, {10, 15, 11}}, 89, 100,
+         60, "", "- 11", {}, 10, 60},
+        {"the Harpy, the last picture, has its own sound", 9, 9, 10, 0, 50,
+         {{1, 2, 1}, {1, 5, 1}, {1, 100, 1}, {1, 100, 1}, {15, 20, 15}}, 85, 100, 50, "", "- 15",
+         {"sound/snd27.snd"}, 10, 255, 50},
         {"the ally", 9, 9, 10, 0, 50, {{1, 2, 2}, {1, 5, 1}, {1, 100, 100}, {1, 100, 100}, {1, 2, 1}}, 100, 100,
          50, "Chest has missed Jack.", "", {"sound/snd1.snd"}},
     };
@@ -56,11 +65,11 @@ TEST_F(MonsterTurnTest, StrongAttacksBlocksHitsAndMisses) {
         Vars::heroDex = std::uint8_t(c.dex);
         Vars::heroWis = std::uint8_t(c.wis);
         Vars::amulet = std::uint8_t(c.amulet);
-        Vars::heroMaxMP = 255;
+        Vars::heroMaxMP = std::uint8_t(c.maxMP);
         Vars::heroMP = std::uint8_t(c.mp);
         Vars::heroHP = 100;
         Vars::soundOn = 1;
-        open();
+        open(c.monster);
         std::vector<Draw> d = {{10000, 12000, 11500}};
         d.insert(d.end(), c.draws.begin(), c.draws.end());
         h.scriptDraws(d);
@@ -83,11 +92,15 @@ TEST_F(MonsterTurnTest, AFallenMemberEndsTheBattleInDefeat) {
         (t == 1 ? Vars::heroHP : Vars::allyHP) = 5;
         open();
         f.tmrHero->setEnabled(true);
+        for (int i = 0; i < 3; ++i) f.tmrEnemy[i].setEnabled(true);
+        for (int i = 0; i < 5; ++i) f.tmrSupport[i].setEnabled(true);
         h.scriptDraws({{10000, 12000, 10000}, {1, 2, t}, {1, 5, 5}, {10, 15, 10}});
         f.tmrEnemy_Timer(2);
         EXPECT_TRUE(f.tmrHeroDead->enabled());
-        EXPECT_FALSE(f.tmrEnemy[2].enabled());
+        for (int i = 0; i < 3; ++i) EXPECT_FALSE(f.tmrEnemy[i].enabled());
+        for (int i = 0; i < 5; ++i) EXPECT_FALSE(f.tmrSupport[i].enabled());
         EXPECT_FALSE(f.tmrHero->enabled());
+        EXPECT_FALSE(f.tmrHero2->enabled());
         EXPECT_FALSE(f.tmrTalk->enabled());
         EXPECT_EQ(lastTalk(), "You have been defeated.");
         EXPECT_EQ(caption(f.lblHP, t - 1), "HP:  0 / 100");

@@ -28,34 +28,49 @@ TEST_F(SpellTest, EachAllyCastsItsOwnSpell) {
         int allyHP;
         std::vector<std::string> talk;
         std::vector<std::string> sounds;
+        std::array<int, 3> kind;  // hit animation per slot; 9 where none was shown
+        bool heroVigor = false;
+        int allyBefore = 90;
     };
     const Case cases[] = {
-        {"Sofi", 1, {{2, 6, 6}}, {18, 18, 90}, 90, {"Sofi Casts Spark!"}, {"sound/snd12.snd"}},
-        {"Jack", 1, {}, {18, 18, 100}, 90, {"Jack Casts Vigor!"}, {"sound/snd5.snd"}},
-        {"Sonia", 1, {}, {18, 18, 100}, 90, {"Sonia Casts Protect!"}, {"sound/snd5.snd"}},
-        {"Darwin", 1, {{1, 100, 55}, {8, 15, 15}, {1, 100, 56}, {1, 100, 1}, {8, 15, 10}},
-         {6, 18, 93}, 90, {"Darwin casts Strike!"}, {"sound/snd11.snd"}},
-        {"Darwin", 3, {{1, 100, 1}, {6, 12, 6}, {1, 100, 1}, {6, 12, 6}, {1, 100, 1}, {6, 12, 6}},
-         {12, 12, 95}, 90, {"Darwin casts Strike!"}, {"sound/snd11.snd"}},
-        {"Ryu", 1, {{1, 100, 45}, {10, 20, 10}}, {18, 18, 84}, 90, {"Ryu casts Blade!"}, {"sound/snd11.snd"}},
-        {"Ryu", 4, {{1, 100, 46}, {1, 2, 2}}, {18, 18, 100}, 90, {"Ryu casts Blade!  But misses!"},
-         {"sound/snd21.snd"}},
+        {"Sofi", 1, {{2, 6, 6}}, {18, 18, 90}, 90, {"Sofi Casts Spark!"}, {"sound/snd12.snd"}, {9, 9, 1}},
+        {"Jack", 1, {}, {18, 18, 100}, 90, {"Jack Casts Vigor!"}, {"sound/snd5.snd"}, {9, 9, 9}},
+        {"Sonia", 1, {}, {18, 18, 100}, 90, {"Sonia Casts Protect!"}, {"sound/snd5.snd"}, {9, 9, 9}},
+        {"Darwin", 1, {{1, 100, 65}, {8, 15, 15}, {1, 100, 66}, {1, 100, 1}, {8, 15, 10}},
+         {6, 18, 93}, 90, {"Darwin casts Strike!"}, {"sound/snd11.snd"}, {0, 9, 0}},
+        // (6 + 3 + 3 - 1) less three tenths on the Snakes, (12 + 3 + 3 - 3) on the Chest
+        {"Darwin", 3, {{1, 100, 1}, {6, 12, 6}, {1, 100, 1}, {6, 12, 6}, {1, 100, 1}, {6, 12, 12}},
+         {10, 10, 89}, 90, {"Darwin casts Strike!"}, {"sound/snd11.snd"}, {0, 0, 0}, true},
+        {"Ryu", 1, {{1, 100, 55}, {10, 20, 10}}, {18, 18, 80}, 90, {"Ryu casts Blade!"}, {"sound/snd11.snd"},
+         {9, 9, 0}, true},
+        // Ryu's fourth sword: 8 + 3, and three tenths more
+        {"Ryu", 4, {{1, 100, 55}, {8, 15, 8}}, {18, 18, 86}, 90, {"Ryu casts Blade!"}, {"sound/snd11.snd"},
+         {9, 9, 0}},
+        {"Ryu", 4, {{1, 100, 56}, {1, 2, 2}}, {18, 18, 100}, 90, {"Ryu casts Blade!  But misses!"},
+         {"sound/snd21.snd"}, {9, 9, 0}},
         {"Chi", 1, {{10, 15, 10}, {10, 15, 15}, {10, 15, 10}}, {5, 0, 89}, 99, {"Chi Casts Holy!"},
-         {"sound/snd16.snd"}},
+         {"sound/snd16.snd"}, {5, 5, 5}},
+        {"Chi", 1, {{10, 15, 10}, {10, 15, 15}, {10, 15, 10}}, {5, 0, 89}, 100,
+         {"Chi Casts Holy!"}, {"sound/snd16.snd"}, {5, 5, 5}, false, 98},
         {"Myst", 1, {{5, 15, 15}, {5, 15, 5}, {5, 15, 5}}, {3, 13, 97}, 90, {"Myst casts Lightning!"},
-         {"sound/snd13.snd"}},
-        {"Bree", 1, {{5, 10, 10}}, {18, 18, 86}, 90, {"Bree Casts Fireball!"}, {"sound/snd4.snd"}},
-        {"Maurice", 1, {{5, 10, 10}}, {18, 18, 86}, 90, {"Maurice Casts Fireball!"}, {"sound/snd4.snd"}},
-        {"Tina", 1, {}, {18, 18, 100}, 90, {}, {}},
+         {"sound/snd13.snd"}, {3, 3, 3}},
+        {"Bree", 1, {{5, 10, 10}}, {18, 18, 86}, 90, {"Bree Casts Fireball!"}, {"sound/snd4.snd"}, {9, 9, 2}},
+        {"Maurice", 1, {{5, 10, 10}}, {18, 18, 86}, 90, {"Maurice Casts Fireball!"}, {"sound/snd4.snd"},
+         {9, 9, 2}},
+        {"Tina", 1, {}, {18, 18, 100}, 90, {}, {}, {9, 9, 9}},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.ally) + " with weapon " + std::to_string(c.weapon));
+        SCOPED_TRACE(std::string(c.ally) + " with weapon " + std::to_string(c.weapon) + " at " + std::to_string(c.allyBefore) + " HP");
         Vars::allyName = c.ally;
         Vars::allyEquip[0] = std::uint8_t(c.weapon);
         Vars::allyStr = Vars::allyWis = 30;
-        Vars::allyHP = 90;
+        Vars::allyDex = 30;  // Strike lands up to 65, Blade up to 55
+        Vars::heroWis = 39;  // the hero's Vigor adds 3
+        Vars::allyHP = std::int16_t(c.allyBefore);
         Vars::soundOn = 1;
         open();
+        f.heroVigor = c.heroVigor;
+        f.hitKind = {9, 9, 9};
         std::vector<Draw> d = {{1, 3, 3}};
         d.insert(d.end(), c.draws.begin(), c.draws.end());
         h.scriptDraws(d);
@@ -66,6 +81,7 @@ TEST_F(SpellTest, EachAllyCastsItsOwnSpell) {
         EXPECT_EQ(talk, c.talk);
         EXPECT_EQ(effects(), c.sounds);
         EXPECT_EQ(caption(f.lblHP, 1), "HP:  " + std::to_string(c.allyHP) + " / 100");
+        EXPECT_EQ((std::array<int, 3>{f.hitKind[0], f.hitKind[1], f.hitKind[2]}), c.kind);
         f.unload();
     }
 }
@@ -117,22 +133,25 @@ TEST_F(SpellTest, TheHerosSpellsByTheirFormulas) {
         HP hp;
         int heroHP, mp, fires;
         const char* sound;
+        std::array<int, 3> kind;  // hit animation per slot; 9 where none was shown
     };
     const Case cases[] = {
-        {"fireball", 20, 0, [](frmFight& f) { f.castFireball(2, false); }, {{5, 10, 10}}, {18, 18, 88}, 50, 47, 2,
-         "sound/snd4.snd"},
-        {"fireball with amulet 4", 20, 4, [](frmFight& f) { f.castFireball(0, false); }, {{5, 10, 10}},
-         {2, 18, 100}, 50, 47, 2, "sound/snd4.snd"},
+        {"fireball: a fifth of wisdom 29 is 5", 29, 0, [](frmFight& f) { f.castFireball(2, false); },
+         {{5, 10, 10}}, {18, 18, 87}, 50, 47, 2, "sound/snd4.snd", {9, 9, 2}},
+        {"fireball with amulet 4", 24, 4, [](frmFight& f) { f.castFireball(0, false); }, {{5, 10, 10}},
+         {2, 18, 100}, 50, 47, 2, "sound/snd4.snd", {2, 9, 9}},
         {"fire potion: no wisdom", 100, 0, [](frmFight& f) { f.castFireball(0, true); },
-         {{25, 30, 25}, {25, 30, 25}, {25, 30, 25}}, {-7, -7, 77}, 50, 50, 1, "sound/snd4.snd"},
-        {"vulcan with amulet 4", 20, 4, [](frmFight& f) { f.castVulcan(2); }, {{25, 60, 30}}, {18, 18, 62}, 50,
-         38, 2, "sound/snd14.snd"},
+         {{25, 30, 25}, {25, 30, 25}, {25, 30, 25}}, {-7, -7, 77}, 50, 50, 1, "sound/snd4.snd", {2, 2, 2}},
+        {"fire potion with amulet 4", 10, 4, [](frmFight& f) { f.castFireball(2, true); },
+         {{25, 30, 25}, {25, 30, 26}, {25, 30, 30}}, {-12, -13, 66}, 50, 50, 1, "sound/snd4.snd", {2, 2, 2}},
+        {"vulcan with amulet 4", 23, 4, [](frmFight& f) { f.castVulcan(2); }, {{25, 60, 30}}, {18, 18, 62}, 50,
+         38, 2, "sound/snd14.snd", {9, 9, 4}},
         {"lightning at wisdom 13", 13, 0, [](frmFight& f) { f.castLightning(); },
-         {{5, 6, 6}, {5, 6, 5}, {5, 6, 5}}, {12, 13, 97}, 50, 44, 2, "sound/snd13.snd"},
+         {{5, 6, 6}, {5, 6, 5}, {5, 6, 5}}, {12, 13, 97}, 50, 44, 2, "sound/snd13.snd", {3, 3, 3}},
         {"lightning at wisdom 9 draws its low end", 9, 0, [](frmFight& f) { f.castLightning(); },
-         {{5, 5, 5}, {5, 5, 5}, {5, 5, 5}}, {13, 13, 97}, 50, 44, 2, "sound/snd13.snd"},
-        {"holy drains a quarter", 20, 4, [](frmFight& f) { f.castHoly(); },
-         {{10, 15, 10}, {10, 15, 15}, {10, 15, 10}}, {6, 1, 90}, 59, 43, 2, "sound/snd16.snd"},
+         {{5, 5, 5}, {5, 5, 5}, {5, 5, 5}}, {13, 13, 97}, 50, 44, 2, "sound/snd13.snd", {3, 3, 3}},
+        {"holy drains a quarter", 29, 4, [](frmFight& f) { f.castHoly(); },
+         {{10, 15, 10}, {10, 15, 15}, {10, 15, 10}}, {6, 1, 90}, 59, 43, 2, "sound/snd16.snd", {5, 5, 5}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -143,6 +162,7 @@ TEST_F(SpellTest, TheHerosSpellsByTheirFormulas) {
         Vars::heroMP = 50;
         Vars::soundOn = 1;
         open();
+        f.hitKind = {9, 9, 9};
         h.scriptDraws(c.draws);
         h.audio.clear();
         c.cast(f);
@@ -151,6 +171,7 @@ TEST_F(SpellTest, TheHerosSpellsByTheirFormulas) {
         EXPECT_EQ(Vars::heroMP, c.mp);
         EXPECT_EQ(Vars::heroItems[3], c.fires);
         EXPECT_EQ(effects(), (std::vector<std::string>{c.sound}));
+        EXPECT_EQ((std::array<int, 3>{f.hitKind[0], f.hitKind[1], f.hitKind[2]}), c.kind);
         f.unload();
     }
 }

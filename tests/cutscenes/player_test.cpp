@@ -129,6 +129,38 @@ TEST_F(CutscenePlayer, LayoutFollowsTheDesign) {
     EXPECT_EQ(s.controls().front().get(), s.Image2);
     EXPECT_EQ(s.pic.count(), 11u);
     EXPECT_EQ(s.lbl.count(), 9u);
+    EXPECT_EQ(s.Label2->ForeColor, 0xFFFFFFu);  // the dialogue line, white on the black band
+    EXPECT_TRUE(s.Label2->Transparent);
+    EXPECT_EQ((std::array<double, 4>{s.Label2->Left, s.Label2->Top, s.Label2->Width, s.Label2->Height}),
+              (std::array<double, 4>{1680, 7800, 9975, 855}));
+    for (int i = 0; i < 9; ++i) {  // the ending's narration, hidden until it is told
+        EXPECT_EQ(s.lbl[i].Top, i < 6 ? 960 + 600 * i : 4680 + 720 * (i - 6)) << i;
+        EXPECT_FALSE(s.lbl[i].Caption.empty()) << i;
+        EXPECT_TRUE(s.lbl[i].Transparent) << i;
+        EXPECT_FALSE(s.lbl[i].Visible) << i;
+    }
+}
+
+// Hand totals of the set-up table over its 23 scenes: the backdrops, the
+// faces, each sprite as (slot + 1) x (picture + 1), and the tracks.
+TEST_F(CutscenePlayer, TheSetUpsAddUpToTheTable) {
+    int backdrops = 0, faces = 0, sprites = 0, tracks = 0;
+    for (std::int16_t stage : {0, 68, 121, 166, 190, 203, 259, 313, 320, 340, 344, 373, 417, 424, 460, 500,
+                               546, 648, 700, 738, 800, 896, 1000}) {
+        Vars::musicTrack = 0;
+        start(stage);
+        for (int b = 0; b < kBackdrops; ++b) backdrops += screen().Image2->picture() == store().battle[b] ? b : 0;
+        for (int f : kFaces) faces += faceShown() == store().img[f] ? f : 0;
+        for (int slot = 0; slot < 11; ++slot)
+            for (int k = 0; k < kSpritePictures; ++k)
+                sprites += figure(slot) && figure(slot) == store().pic[k] ? (slot + 1) * (k + 1) : 0;
+        tracks += Vars::musicTrack;
+        screen().unload();
+    }
+    EXPECT_EQ(backdrops, 162);
+    EXPECT_EQ(faces, 735);
+    EXPECT_EQ(sprites, 1698);
+    EXPECT_EQ(tracks, 143);
 }
 
 }  // namespace

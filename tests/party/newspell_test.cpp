@@ -43,6 +43,11 @@ TEST_F(NewSpellTest, AFullGroupCannotBeChosen) {
     h.then([] {
         EXPECT_EQ(label("lbl3", 1).ForeColor, 0x505050u);
         EXPECT_EQ(label("lblInfo").Caption, "You have mastered every Support spell.");
+        const char* levels[] = {"0 / 3", "3 / 3", "1 / 3"};
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(label("lblLevel", i).Caption, levels[i]);
+            EXPECT_EQ(label("lblLevel", i).ForeColor, i == 1 ? 0x505050u : platform::vbBlack);
+        }
     });
     h.key(platform::vk::Return);  // the full group was never picked
     h.click("frmNewSpell", "lbl3", 2);

@@ -26,6 +26,9 @@ TEST_F(Controls, ScrollBarChangesByProgramArrowsTroughAndThumb) {
         bar.SmallChange = 1;
         bar.LargeChange = 5;
         bar.onChange = [&] { changes.push_back(bar.value()); };
+        auto& narrow = t.make<platform::HScrollBar>("narrow");
+        narrow.Move(0, 30, 61, 20);  // arrows and thumb 20 px: a track of 1 px
+        narrow.Max = 5;
     };
     f.show();
     auto& bar = static_cast<platform::HScrollBar&>(harness::Harness::control("controls", "hsb"));
@@ -34,7 +37,8 @@ TEST_F(Controls, ScrollBarChangesByProgramArrowsTroughAndThumb) {
         double x;
         int expect;
     } steps[] = {{"right arrow", 195, 1}, {"right arrow", 195, 2}, {"left arrow", 5, 1},
-                 {"trough right of the thumb", 150, 6}, {"trough left of the thumb", 25, 1}};
+                 {"trough right of the thumb", 150, 6}, {"trough left of the thumb", 25, 1},
+                 {"right arrow", 195, 2}, {"right arrow", 195, 3}, {"first pixel of the trough", 20, 0}};
     for (const Step& s : steps) {
         f.dispatchMouseDown(platform::LeftButton, 0, s.x, 10);
         f.dispatchMouseUp(platform::LeftButton, 0, s.x, 10);
@@ -48,7 +52,12 @@ TEST_F(Controls, ScrollBarChangesByProgramArrowsTroughAndThumb) {
     bar.setValue(3);  // a change by the program fires too
     bar.setValue(3);  // no change, no event
     bar.setValue(99);  // kept within Max
-    EXPECT_EQ(changes, (std::vector<int>{1, 2, 1, 6, 1, 14, 3, 14}));
+    EXPECT_EQ(changes, (std::vector<int>{1, 2, 1, 6, 1, 2, 3, 0, 14, 3, 14}));
+    auto& narrow = static_cast<platform::HScrollBar&>(harness::Harness::control("controls", "narrow"));
+    f.dispatchMouseDown(platform::LeftButton, 0, 25, 40);  // the thumb, dragged to the right end
+    f.dispatchMouseMove(platform::LeftButton, 0, 400, 40);
+    f.dispatchMouseUp(platform::LeftButton, 0, 400, 40);
+    EXPECT_EQ(narrow.value(), 5);
 }
 
 TEST_F(Controls, ComboBoxStartsWithNoChoiceAndPicksFromItsList) {

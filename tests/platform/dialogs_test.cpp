@@ -162,4 +162,34 @@ TEST_F(Dialogs, AMessageBoxIsWideEnoughForItsWholeTitle) {
     EXPECT_GT(width, 200) << "wider than the narrowest box";
 }
 
+TEST_F(Dialogs, TheCloseBoxOfAMessageBoxAnswersOK) {
+    h.then([] {
+        platform::Runtime& rt = platform::Runtime::get();
+        const platform::Form& box = harness::Harness::form("MsgBox");
+        int ox = 0, oy = 0;
+        rt.clientOrigin(box, ox, oy);
+        const int bar = box.titleBarHeight();
+        const int x = ox + box.pixelWidth() - bar / 2, y = oy - bar / 2;  // the middle of the close box
+        rt.mouseDown(platform::LeftButton, 0, x, y);
+        rt.mouseUp(platform::LeftButton, 0, x, y);
+    });
+    EXPECT_EQ(platform::MsgBox("Saved.", platform::vbOKOnly, "Save"), platform::vbOK);
+}
+
+TEST_F(Dialogs, YesAndNoStandCentredSideBySide) {
+    double yesLeft = 0, noRight = 0, gap = 0, width = 0;
+    h.then([&] {
+        const platform::Control& yes = harness::Harness::control("MsgBox", "cmdYes");
+        const platform::Control& no = harness::Harness::control("MsgBox", "cmdNo");
+        yesLeft = yes.Left;
+        noRight = no.Left + no.Width;
+        gap = no.Left - (yes.Left + yes.Width);
+        width = harness::Harness::form("MsgBox").Width;
+    });
+    h.answerMsgBox(platform::vbYes);
+    EXPECT_EQ(platform::MsgBox("Go?", platform::vbYesNo, "Go"), platform::vbYes);
+    EXPECT_EQ(gap, 8);
+    EXPECT_EQ(yesLeft, width - noRight);
+}
+
 }  // namespace

@@ -60,6 +60,15 @@ TEST_F(FilesTest, DamagedNumbersAreErrors) {
         else
             EXPECT_THROW(r.nextNumber(), platform::Error) << c.text;
     }
+    struct Plain {
+        const char* text;
+        double value;
+    } plain[] = {{"2 ", 2}, {"\t-3", -3}, {" 1.5\t \t", 1.5}, {"7\t", 7}};
+    for (const Plain& c : plain) {
+        double v = 0;
+        EXPECT_TRUE(platform::parseNumber(c.text, v)) << c.text;
+        EXPECT_EQ(v, c.value) << c.text;
+    }
     auto r = platform::SeqReader::fromText("256\n-1\n1.5\n");
     EXPECT_THROW(r.nextInt(0, 255), platform::Error);
     EXPECT_THROW(r.nextInt(0, 255), platform::Error);

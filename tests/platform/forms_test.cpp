@@ -143,6 +143,7 @@ TEST_F(FormsTest, TextBoxRefusesWhatItsKeyPressRefusesAndKeepsMaxLength) {
         box.MaxLength = 4;
         box.onKeyPress = [](int& c) {
             if (c == '"') c = 0;
+            if (c == 9) c = 0;  // the Backspace key must come as 8, not as a tab
         };
     };
     a.show();
@@ -151,6 +152,16 @@ TEST_F(FormsTest, TextBoxRefusesWhatItsKeyPressRefusesAndKeepsMaxLength) {
     EXPECT_EQ(box.Text, "abcd");
     h.keyNow(platform::vk::Back);
     EXPECT_EQ(box.Text, "abc");
+}
+
+TEST_F(FormsTest, ShowingAFormAsksForARedraw) {
+    TestForm& a = formA();
+    plain(a);
+    platform::Runtime::get().clearDirty();
+    a.show();
+    EXPECT_TRUE(platform::Runtime::get().dirty());
+    EXPECT_EQ(platform::Runtime::get().logicalWidth(), 800);  // a small form in the 800 x 600 window
+    EXPECT_EQ(platform::Runtime::get().logicalHeight(), 600);
 }
 
 TEST_F(FormsTest, MouseCaptureAndClickWithButtonMasks) {

@@ -1,6 +1,9 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "harness.h"
 #include "platform/draw.h"
 #include "test_forms.h"
@@ -84,6 +87,58 @@ TEST_F(Render, NonStretchedImageTakesItsPictureSize) {
     auto& image = static_cast<platform::Image&>(harness::Harness::control("canvas", "img"));
     EXPECT_EQ(image.Width, 54 * 15);
     EXPECT_EQ(image.Height, 32 * 15);
+}
+
+// The black pixels of a box of the window, relative to its left and top,
+// leaving out the box's bevel: any column or row that is black over more
+// than half the box.
+std::vector<std::pair<int, int>> blackIn(const platform::Picture& shot, int x0, int y0, int w, int h) {
+    auto black = [&](int x, int y) { return (shot.pixel(x0 + x, y0 + y) & 0xFFFFFF) == 0; };
+    std::vector<int> inColumn(w), inRow(h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if (black(x, y)) ++inColumn[x], ++inRow[y];
+    std::vector<std::pair<int, int>> mark;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if (black(x, y) && inColumn[x] * 2 <= h && inRow[y] * 2 <= w) mark.push_back({x, y});
+    return mark;
+}
+
+// b mirrored left to right about the line x = axis / 2 is the set a.
+bool mirrored(std::vector<std::pair<int, int>> a, std::vector<std::pair<int, int>> b, int axis) {
+    for (auto& [x, y] : b) x = axis - x;
+    std::sort(a.begin(), a.end());
+    std::sort(b.begin(), b.end());
+    return a == b;
+}
+
+TEST_F(Render, TheCloseBoxCrossAndTheScrollArrowsAreSymmetric) {
+    TestForm& f = canvasForm();
+    f.onBuild = [](TestForm& t) {
+        t.BackColor = 0xFFFFFF;
+        t.Caption = "Box";
+        t.borderStyle = platform::BorderStyle::FixedDialog;
+        t.ControlBox = true;
+        t.make<platform::HScrollBar>("hsb").Move(10, 40, 120, 16);  // arrows 16 px wide
+    };
+    f.show();
+    auto shot = h.snapshot("render_close_box");
+    int ox = 0, oy = 0;
+    platform::Runtime::get().clientOrigin(f, ox, oy);
+    const int bar = f.titleBarHeight();
+    ASSERT_GT(bar, 0);
+    // The cross lies in the square at the right end of the title bar.
+    const auto cross = blackIn(*shot, ox + f.pixelWidth() - bar, oy - bar, bar, bar);
+    ASSERT_FALSE(cross.empty());
+    const auto [lo, hi] = std::minmax_element(cross.begin(), cross.end());
+    EXPECT_TRUE(mirrored(cross, cross, lo->first + hi->first));
+    // The two arrows mirror each other, each in its own bevelled button.
+    const auto left = blackIn(*shot, ox + 10, oy + 40, 16, 16);
+    const auto right = blackIn(*shot, ox + 130 - 16, oy + 40, 16, 16);
+    EXPECT_FALSE(left.empty());
+    EXPECT_TRUE(mirrored(left, right, 15));
+    EXPECT_EQ(at(*shot, f, 130 - 16, 40), at(*shot, f, 10, 40)) << "the right button's bevel";
 }
 
 }  // namespace

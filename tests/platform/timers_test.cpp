@@ -47,6 +47,11 @@ TEST_F(Timers, ArmingRules) {
     a.setInterval(10);  // does not enable
     h.advance(100);
     EXPECT_EQ(log.size(), 2u);
+    a.setEnabled(true);  // enabled again after a stop: armed afresh from now (390)
+    platform::Runtime::get().clearDirty();
+    h.advance(10);
+    EXPECT_EQ(log.back(), "a@400");
+    EXPECT_TRUE(platform::Runtime::get().dirty()) << "a tick asks for a redraw";
 }
 
 TEST_F(Timers, TiesFireInArmingOrderAndDisabledOnesDoNot) {

@@ -53,6 +53,19 @@ TEST_F(Config, ReadsEverySettingInItsPlace) {
     EXPECT_EQ(readFile(h.appDir + "config.ini"), read);
 }
 
+TEST_F(Config, EverySettingLoadsAtBothEndsOfItsRange) {
+    // Keys 1 to 255, texture 1 to 5, colours 0 to &HFFFFFF, switches 0 and 1.
+    for (const std::vector<std::string>& lines :
+         {std::vector<std::string>{"1", "1", "1", "1", "1", "1", "1", "0", "0", "0", "0", "0", "0", "0", "0"},
+          std::vector<std::string>{"255", "255", "255", "255", "255", "255", "5", "16777215", "16777215", "1",
+                                   "1", "1", "1", "1", "1"}}) {
+        writeFile(h.appDir + "config.ini", joinLines(lines));
+        ASSERT_NO_THROW(config::load()) << lines[0];
+        config::save();
+        EXPECT_EQ(readFile(h.appDir + "config.ini"), joinLines(lines));
+    }
+}
+
 TEST_F(Config, ADamagedFileFailsAndChangesNoSetting) {
     using Lines = std::vector<std::string>;
     struct Case {

@@ -20,6 +20,15 @@ TEST_F(NewGame, ResetsTheHeroAndClearsTheRest) {
     Vars::allyHP = 3;
     Vars::allyMode = 6;
     Vars::mapData[12345] = 77;
+    Vars::heroEquip = {5, 6, 5, 5, 4};
+    Vars::heroExp = 900;
+    Vars::amulet = 9;
+    Vars::rubies = 40;
+    Vars::difficulty = 1;
+    Vars::encounterGroup = 12;
+    Vars::encounterSteps = 24;
+    Vars::balloonX = Vars::balloonY = 7;
+    Vars::balloonMap = 4;
 
     Subs::initNewGame();
 
@@ -36,6 +45,15 @@ TEST_F(NewGame, ResetsTheHeroAndClearsTheRest) {
     EXPECT_EQ(Vars::posX, 11);
     EXPECT_EQ(Vars::posY, 20);
     EXPECT_EQ(Vars::storyStage, 0);
+    // The plainest weapon and armour, nothing in the other three places.
+    EXPECT_EQ(Vars::heroEquip, (std::array<Vars::u8, 5>{0, 0, 9, 9, 9}));
+    EXPECT_EQ(Vars::heroExp, 0);
+    EXPECT_EQ(Vars::heroNextExp, 8);
+    EXPECT_EQ(Vars::amulet, 0);
+    EXPECT_EQ(Vars::rubies, 0);
+    EXPECT_EQ(Vars::difficulty, 0);
+    EXPECT_EQ(Vars::encounterGroup + Vars::encounterSteps, 0);
+    EXPECT_EQ(Vars::balloonX + Vars::balloonY + Vars::balloonMap, 0);
     EXPECT_EQ(Vars::heroItems, (std::array<Vars::u8, 4>{}));
     EXPECT_EQ(Vars::heroSpells, (std::array<Vars::u8, 3>{}));
     EXPECT_EQ(Vars::questFlags, (std::array<Vars::u8, 11>{}));

@@ -160,21 +160,8 @@ TEST_F(SaveFile, ADamagedFileChangesNothing) {
         {"text in a number", [](Lines& l) { l[HeroStr] = "strong"; }},
         {"blank number", [](Lines& l) { l[HeroStr] = ""; }},
         {"text in the world", [](Lines& l) { l[FirstMapLine + 5] = "x"; }},
-        {"x 200", [&](Lines& l) { l[PosX] = scrambled(200); }},
-        {"x -1", [&](Lines& l) { l[PosX] = scrambled(-1); }},
-        {"map 7", [&](Lines& l) { l[CurMap] = scrambled(7); }},
-        {"level 41", [&](Lines& l) { l[HeroLevel] = scrambled(41); }},
-        {"level 0", [&](Lines& l) { l[HeroLevel] = scrambled(0); }},
-        {"strength 101", [&](Lines& l) { l[HeroStr] = scrambled(101); }},
-        {"rubies 10000", [&](Lines& l) { l[Rubies] = scrambled(10000); }},
-        {"stage 1001", [&](Lines& l) { l[StoryStage] = scrambled(1001); }},
         {"no such companion", [&](Lines& l) { l[AllyId] = scrambled(13); }},
-        {"weapon 6 for the hero", [&](Lines& l) { l[HeroWeapon] = scrambled(6); }},
-        {"weapon 0 for the ally", [&](Lines& l) { l[AllyWeapon] = scrambled(0); }},
         {"amulet form 3", [&](Lines& l) { l[AmuletOwned4] = scrambled(3); }},
-        {"herbs 100", [&](Lines& l) { l[Herbs] = " " + scrambled(100) + " "; }},
-        {"balloon map 7", [&](Lines& l) { l[BalloonMap] = scrambled(7); }},
-        {"hero HP 32768", [&](Lines& l) { l[HeroHP] = scrambled(32768); }},
         {"negative experience", [&](Lines& l) { l[HeroExp] = scrambled(-1); }},
         {"name of 11", [](Lines& l) { l[HeroName] = "\"Abcdefghijk\""; }},
         {"empty name", [](Lines& l) { l[HeroName] = "\"\""; }},
@@ -202,6 +189,61 @@ TEST_F(SaveFile, ADamagedFileChangesNothing) {
     }
     std::remove(slotFile(0).c_str());
     EXPECT_THROW(savefile::loadGame(0), platform::Error);
+}
+
+TEST_F(SaveFile, TakesEachFieldAtBothEndsOfItsRangeAndNothingBeyond) {
+    constexpr int k1 = 7, k2 = 3;
+    auto scrambled = [](double v) { return platform::formatNumber((v - k1) * k2); };
+    struct Case {
+        int line;
+        double lo, hi;
+    };
+    // x, y, the six attributes, rubies, map, both HPs, level, difficulty, story,
+    // mode, amulet, the balloon, an item, a spell group and the weapons and armour.
+    const Case cases[] = {
+        {PosX, 0, 199},           {PosY, 0, 149},           {HeroStr, 10, 100},      {HeroStr + 1, 10, 100},
+        {HeroStr + 2, 10, 100},   {HeroStr + 3, 10, 100},   {HeroStr + 4, 10, 100},  {HeroStr + 5, 10, 100},
+        {Rubies, 0, 9999},        {CurMap, 0, 6},           {HeroMaxHP, 1, 32767},   {HeroHP, -32768, 32767},
+        {HeroLevel, 1, 40},       {StoryStage - 1, 0, 2},   {StoryStage, 0, 1000},   {AllyId + 1, 0, 6},
+        {AllyId + 2, 0, 9},       {BalloonMap - 2, 0, 149}, {BalloonMap - 1, 0, 199}, {BalloonMap, 0, 6},
+        {Herbs + 3, 0, 99},       {Spells + 2, 0, 3},       {HeroWeapon, 0, 5},      {AllyWeapon, 1, 6},
+        {HeroWeapon + 2, 0, 6},
+    };
+    // The state lines are rewritten; the world after them is kept as it is.
+    save(0, k1, k2);
+    const std::string good = readFile(slotFile(0));
+    const std::size_t worldAt = [&] {
+        std::size_t at = 0;
+        for (int n = 0; n < FirstMapLine; ++n) at = good.find("\r\n", at) + 2;
+        return at;
+    }();
+    const std::vector<std::string> head = splitLines(good.substr(0, worldAt));
+    auto writeWith = [&](const std::vector<std::pair<int, double>>& values) {
+        std::vector<std::string> lines(head.begin(), head.begin() + FirstMapLine);
+        for (auto [line, v] : values) lines[line] = scrambled(v);
+        writeFile(slotFile(0), joinLines(lines) + good.substr(worldAt));
+    };
+    for (const Case& c : cases) {
+        for (double v : {c.lo - 1, c.hi + 1}) {
+            SCOPED_TRACE(testing::Message() << "line " << c.line << " value " << v);
+            writeWith({{c.line, v}});
+            EXPECT_THROW(savefile::loadGame(0), platform::Error);
+        }
+    }
+    for (bool low : {true, false}) {
+        std::vector<std::pair<int, double>> ends;
+        for (const Case& c : cases) ends.push_back({c.line, low ? c.lo : c.hi});
+        writeWith(ends);
+        ASSERT_NO_THROW(savefile::loadGame(0));
+        save(1, k1, k2);
+        const std::vector<std::string> again = splitLines(readFile(slotFile(1)));
+        for (auto [line, v] : ends) {
+            std::string read = again[line];
+            read.erase(0, read.find_first_not_of(' '));
+            read.erase(read.find_last_not_of(' ') + 1);
+            EXPECT_EQ(read, scrambled(v)) << "line " << line;
+        }
+    }
 }
 
 TEST_F(SaveFile, AFailedWriteLeavesBothFilesAsTheyWere) {

@@ -31,7 +31,12 @@ TEST_F(SaveScreen, SavesIntoAFreeSlotAtOnceAndNamesIt) {
     Vars::heroName = "Kit";
     Vars::storyStage = 202;
     h.scriptDraws({{5, 255, 60}, {2, 5, 4}});
-    h.then([] { EXPECT_EQ(shelltest::caption("frmGame", "lbl3", 2), "2.  Empty"); });
+    h.then([] {
+        EXPECT_EQ(shelltest::caption("frmGame", "lbl3", 2), "2.  Empty");
+        // Ten slots and Return: the window's texture shows behind every entry.
+        for (int i = 0; i <= savefile::kSlots; ++i)
+            EXPECT_TRUE(static_cast<platform::Label&>(harness::Harness::control("frmGame", "lbl3", i)).Transparent);
+    });
     h.key(vk::Down);
     h.key(vk::Down);
     h.key(vk::Return);

@@ -62,7 +62,14 @@ TEST_F(Encounters, CounterRisesWithChanceOneHalfWhereBattlesCanHappen) {
 
 TEST_F(Encounters, TwentyFifthCountStartsTheZonesBattle) {
     const int group = enterBattleZone();
-    Vars::encounterSteps = 24;
+    Vars::encounterSteps = 23;
+    h.scriptDraws({{1, 2, 1}});
+    walk(vk::Right);  // the twenty-fourth count: no battle yet
+    EXPECT_TRUE(battleGroups.empty());
+    EXPECT_EQ(Vars::encounterSteps, 24);
+    map().unload();
+    scriptRuns.clear();
+    enterBattleZone();
     h.scriptDraws({{1, 2, 1}});
     bool sawCounter = false;
     duringBattle = [&] { sawCounter = Vars::encounterSteps == 25; };
@@ -75,20 +82,28 @@ TEST_F(Encounters, TwentyFifthCountStartsTheZonesBattle) {
 }
 
 TEST_F(Encounters, ABattleThatFellsThePartyEndsTheStep) {
-    for (bool hero : {true, false}) {
-        SCOPED_TRACE(hero);
+    struct Case {
+        int heroHP, allyHP;  // after the battle
+        bool stepGoesOn;
+    };
+    for (Case c : {Case{0, 20, false}, Case{20, 0, false}, Case{1, 1, true}}) {
+        SCOPED_TRACE(testing::Message() << "hero " << c.heroHP << " ally " << c.allyHP);
         enterBattleZone();
         Vars::encounterSteps = 24;
         h.scriptDraws({{1, 2, 1}});
-        duringBattle = [hero] { (hero ? Vars::heroHP : Vars::allyHP) = 0; };
+        duringBattle = [c] {
+            Vars::heroHP = Vars::i16(c.heroHP);
+            Vars::allyHP = Vars::i16(c.allyHP);
+        };
         walk(vk::Right);
         EXPECT_EQ(battleGroups.size(), 1u);
         EXPECT_EQ(Vars::encounterSteps, 0);
-        EXPECT_TRUE(scriptRuns.empty());
-        EXPECT_FALSE(map().lblPot[0].Visible);  // not redrawn
-        EXPECT_FALSE(static_cast<platform::Timer&>(h.control("frmMap", "tmrMove")).enabled());
+        EXPECT_EQ(scriptRuns.size(), c.stepGoesOn ? 1u : 0u);
+        EXPECT_EQ(map().lblPot[0].Visible, c.stepGoesOn);  // redrawn only when the step goes on
+        EXPECT_EQ(static_cast<platform::Timer&>(h.control("frmMap", "tmrMove")).enabled(), c.stepGoesOn);
         map().unload();
         battleGroups.clear();
+        scriptRuns.clear();
         Vars::heroHP = Vars::allyHP = 20;
     }
 }
@@ -163,7 +178,7 @@ TEST_F(Chests, MonsterChestFightsGroupTenAndRestoresTheZonesGroup) {
     EXPECT_EQ(battleGroups, std::vector<int>{10});
     EXPECT_EQ(Vars::encounterGroup, zoneGroup);
     EXPECT_EQ(Vars::cell(Vars::posX, Vars::posY, 1, Vars::curMap), world::kEmptyChest);
-    EXPECT_EQ(shownText(), world::kMonsterChestText);
+    EXPECT_EQ(shownText(), "The chest was a monster!");
     EXPECT_EQ(scriptRuns.size(), 1u);
 }
 

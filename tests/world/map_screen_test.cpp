@@ -109,11 +109,19 @@ TEST_F(MapScreen, AStepPlaysAFootstepRunsTheScriptAndRedraws) {
 }
 
 TEST_F(MapScreen, PartyFallingInTheScriptClosesTheScreen) {
-    for (bool hero : {true, false}) {
+    struct Case {
+        int heroHP, allyHP;  // after the script
+        bool stays;
+    };
+    for (Case c : {Case{0, 20, false}, Case{20, 0, false}, Case{1, 1, true}}) {
         open();
-        map().areaScripts[0] = [hero] { (hero ? Vars::heroHP : Vars::allyHP) = 0; };
+        map().areaScripts[0] = [c] {
+            Vars::heroHP = Vars::i16(c.heroHP);
+            Vars::allyHP = Vars::i16(c.allyHP);
+        };
         walk(vk::Down);
-        EXPECT_FALSE(map().isLoaded());
+        EXPECT_EQ(map().isLoaded(), c.stays) << c.heroHP << " " << c.allyHP;
+        if (map().isLoaded()) map().unload();
         Vars::heroHP = Vars::allyHP = 20;
     }
 }

@@ -25,7 +25,11 @@ protected:
 
 TEST_F(TalkBox, ShowsTheLineWithFaceAndSpeaker) {
     EXPECT_FALSE(map().talkShown());
+    const platform::Control& face = h.control("frmMap", "imgTalk");
+    const double faceWidth = face.Width, faceHeight = face.Height;
     map().showText("The well is dry.", 27, "Tina", 0);
+    EXPECT_EQ(face.Width, faceWidth) << "any face fills the same frame";
+    EXPECT_EQ(face.Height, faceHeight);
     EXPECT_TRUE(map().talkShown());
     EXPECT_EQ(label("lblTalk").Caption, "The well is dry.");
     EXPECT_EQ(label("lblSpeaker").Caption, "Tina");
@@ -35,6 +39,17 @@ TEST_F(TalkBox, ShowsTheLineWithFaceAndSpeaker) {
     EXPECT_EQ(Vars::talkChain, 0);
     map().closeTALK();
     EXPECT_FALSE(map().talkShown());
+}
+
+TEST_F(TalkBox, TheSettingPutsTheBoxAtTheBottomOrTheTop) {
+    double top[2] = {};
+    for (int position : {0, 1}) {
+        map().unload();
+        Vars::talkPosition = Vars::u8(position);
+        open();
+        top[position] = h.control("frmMap", "imgTalkFrame").Top;
+    }
+    EXPECT_LT(top[1], top[0]);
 }
 
 TEST_F(TalkBox, OnlyTheSelectKeyAndF12WorkWhileItIsUp) {
