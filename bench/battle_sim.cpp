@@ -1,5 +1,6 @@
 // A headless battle simulator: 1,000 seeded random battles with auto battle
-// on, run from the encounter to its return on a virtual clock. It checks that
+// on, run from the encounter to its return on a virtual clock, then one
+// battle of every encounter group 0..255 at each difficulty. It checks that
 // every battle ends and that hit points, magic points and rubies stay in
 // range between events, and reports battles per second and the median cost
 // of one timer tick.
@@ -10,7 +11,6 @@
 #include <chrono>
 #include <cstdint>
 #include <random>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -24,49 +24,14 @@
 #include "shell/frmtitle.h"
 #include "shell/subs.h"
 #include "shell/vars.h"
+#include "support/auto_battle.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
+using autobattle::checkRanges;
 
 constexpr int kBattles = 1000;
-constexpr std::uint64_t kLongestBattleMs = 24ull * 60 * 60 * 1000;
-
-struct Fault : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
-
-void checkRanges() {
-    using namespace Vars;
-    if (heroHP < 0 || heroHP > heroMaxHP) throw Fault("hero HP out of range");
-    if (allyHP < 0 || allyHP > allyMaxHP) throw Fault("ally HP out of range");
-    if (heroMP > heroMaxMP) throw Fault("hero MP out of range");
-    if (rubies < 0 || rubies > 9999) throw Fault("rubies out of range");
-}
-
-// Lets virtual time run to the next timer and fires the timers due then one
-// by one, timing each handler.
-class Simulator : public platform::EventSource {
-public:
-    platform::VirtualClock clock;
-    std::vector<double> tickMicros;
-    std::uint64_t battleStart = 0;
-
-    void wait(std::uint64_t nextDue) override {
-        if (nextDue == platform::kNoTimer) throw Fault("hang: no timer armed");
-        if (nextDue > battleStart + kLongestBattleMs) throw Fault("hang: the battle does not end");
-        clock.set(std::max(nextDue, clock.now()));
-        platform::Runtime& rt = platform::Runtime::get();
-        while (frmFight::get().isLoaded()) {
-            auto t0 = Clock::now();
-            bool fired = rt.fireDueTimer();
-            auto t1 = Clock::now();
-            if (!fired) break;
-            tickMicros.push_back(std::chrono::duration<double, std::micro>(t1 - t0).count());
-            checkRanges();
-        }
-    }
-};
 
 // A party of some level with equipment, spells and items it could have.
 void randomParty(std::mt19937& g) {
@@ -125,20 +90,46 @@ void randomParty(std::mt19937& g) {
     Vars::soundOn = 1;
 }
 
-void BM_RandomBattles(benchmark::State& state) {
-    platform::Runtime& rt = platform::Runtime::get();
+// The runtime on the battle runner's clock, with real pictures when the
+// build has them, as in the game.
+struct Arena {
     platform::SilentAudio audio;
-    Simulator sim;
-    rt.reset();
-    rt.setClock(&sim.clock);
-    rt.setAudio(&audio);
-    rt.setEventSource(&sim);
+    autobattle::TickByTick sim;
+    Arena() {
+        platform::Runtime& rt = platform::Runtime::get();
+        rt.reset();
+        rt.setClock(&sim.clock);
+        rt.setAudio(&audio);
+        rt.setEventSource(&sim);
 #ifdef TC2_APP_DIR
-    // The screen copies real pictures, as in the game.
-    platform::setAppFolder(std::string(TC2_APP_DIR) + "/");
-    frmTileset::get().loadPictures();
+        platform::setAppFolder(std::string(TC2_APP_DIR) + "/");
+        frmTileset::get().loadPictures();
 #endif
+    }
+    ~Arena() { platform::Runtime::get().reset(); }
 
+    // One whole battle of the party as it stands; false (and the benchmark
+    // stopped) on a hang or a value out of range.
+    bool fight(benchmark::State& state, const std::string& name, std::uint32_t seed, int& defeats) {
+        Subs::seedRandom(seed);
+        sim.battleStart = sim.clock.now();
+        try {
+            checkRanges();
+            Subs::startEncounter();
+            checkRanges();
+        } catch (const std::exception& e) {
+            state.SkipWithError((name + ": " + e.what()).c_str());
+            return false;
+        }
+        if (Vars::heroHP < 1 || Vars::allyHP < 1) ++defeats;
+        frmTitle::get().unload();
+        return true;
+    }
+};
+
+void BM_RandomBattles(benchmark::State& state) {
+    Arena arena;
+    autobattle::TickByTick& sim = arena.sim;
     double seconds = 0;
     int defeats = 0;
     for (auto _ : state) {
@@ -147,18 +138,7 @@ void BM_RandomBattles(benchmark::State& state) {
         for (int b = 0; b < kBattles; ++b) {
             std::mt19937 partySeed(std::uint32_t(1000 + b));
             randomParty(partySeed);
-            Subs::seedRandom(std::uint32_t(b));
-            sim.battleStart = sim.clock.now();
-            try {
-                checkRanges();
-                Subs::startEncounter();
-                checkRanges();
-            } catch (const std::exception& e) {
-                state.SkipWithError(("battle " + std::to_string(b) + ": " + e.what()).c_str());
-                return;
-            }
-            if (Vars::heroHP < 1 || Vars::allyHP < 1) ++defeats;
-            frmTitle::get().unload();
+            if (!arena.fight(state, "battle " + std::to_string(b), std::uint32_t(b), defeats)) return;
         }
         seconds = std::chrono::duration<double>(Clock::now() - start).count();
     }
@@ -171,9 +151,32 @@ void BM_RandomBattles(benchmark::State& state) {
     state.counters["mean_tick_us"] = ticks.empty() ? 0 : total / double(ticks.size());
     state.counters["ticks_per_battle"] = double(ticks.size()) / kBattles;
     state.counters["defeats"] = defeats;
-    rt.reset();
+}
+
+// Every encounter group 0..255 at each difficulty: one whole battle each, by
+// a party drawn as above, must end with every value in range.
+void BM_EveryGroup(benchmark::State& state) {
+    Arena arena;
+    int battles = 0, defeats = 0;
+    for (auto _ : state) {
+        for (int group = 0; group < 256; ++group) {
+            for (int difficulty = 0; difficulty < 3; ++difficulty) {
+                std::mt19937 partySeed(std::uint32_t(5000 + group));
+                randomParty(partySeed);
+                Vars::encounterGroup = std::uint8_t(group);
+                Vars::difficulty = std::uint8_t(difficulty);
+                const std::string name =
+                    "group " + std::to_string(group) + " difficulty " + std::to_string(difficulty);
+                if (!arena.fight(state, name, std::uint32_t(group * 3 + difficulty), defeats)) return;
+                ++battles;
+            }
+        }
+    }
+    state.counters["battles"] = battles;
+    state.counters["defeats"] = defeats;
 }
 
 BENCHMARK(BM_RandomBattles)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EveryGroup)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -8,14 +8,15 @@
 #include "shell/startup.h"
 
 int main(int, char**) {
+    // First of all, so SDL keeps it and a SIGTERM during start-up quits in order too.
+    platform::Runtime::installQuitSignals();
     platform::Video video;
     if (!video.init("Thorncall II")) return 1;
     platform::MixerAudio audio;
     platform::Runtime& runtime = platform::Runtime::get();
     runtime.setAudio(&audio);
-    const bool started = shell::Main();
-    if (started) runtime.run();
+    const int exitCode = shell::runProgram();
     runtime.setAudio(nullptr);
     SDL_Quit();
-    return started ? 0 : 1;
+    return exitCode;
 }

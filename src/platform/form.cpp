@@ -54,7 +54,12 @@ void Form::load() {
 void Form::unload() {
     if (!loaded_ || unloading_) return;
     unloading_ = true;
-    Form_Unload();
+    try {
+        Form_Unload();
+    } catch (const QuitRequested&) {
+        // A dialog of the handler met the quit; the form goes all the same,
+        // and the loops around it unwind at their next turn.
+    }
     unloading_ = false;
     stopTimers();
     loaded_ = false;
@@ -79,14 +84,18 @@ void Form::show() {
 
 void Form::showModal() {
     Runtime& rt = Runtime::get();
-    if (rt.quitting()) return;
+    rt.checkQuit();
     load();
     if (!loaded_) return;
     visible_ = true;
     modal_ = true;
+    struct EndModal {
+        bool& modal;
+        ~EndModal() { modal = false; }
+    } endModal{modal_};
     rt.formShown(*this);
     rt.runModal(*this);
-    modal_ = false;
+    rt.checkQuit();
 }
 
 void Form::hide() {

@@ -2,7 +2,10 @@
 
 #include <SDL.h>
 
+#include <signal.h>
+
 #include <algorithm>
+#include <csignal>
 
 #include "platform/audio.h"
 #include "platform/controls.h"
@@ -24,6 +27,10 @@ SilentAudio& silence() {
     static SilentAudio a;
     return a;
 }
+
+volatile std::sig_atomic_t quitSignal = 0;
+
+extern "C" void onQuitSignal(int) { quitSignal = 1; }
 
 template <class T>
 void erase(std::vector<T*>& v, T* p) {
@@ -73,7 +80,27 @@ bool Runtime::fireDueTimer() {
 
 // ---- loops ----
 
+void Runtime::installQuitSignals() {
+    struct sigaction action {};
+    action.sa_handler = onQuitSignal;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGINT, &action, nullptr);
+}
+
+void Runtime::checkQuit() {
+    if (quitSignal) {
+        quitSignal = 0;
+        if (!quitting_) quit();
+    }
+    if (quitting_) throw QuitRequested{};
+}
+
 void Runtime::loopOnce(const std::function<bool()>& done) {
+    if (quitSignal) {
+        quitSignal = 0;
+        if (!quitting_) quit();
+    }
     while (!done() && fireDueTimer()) {
     }
     if (done()) return;
@@ -92,13 +119,18 @@ void Runtime::run() {
         return quitting_ || std::none_of(zOrder_.begin(), zOrder_.end(),
                                          [](Form* f) { return f->visible(); });
     };
-    while (!done()) loopOnce(done);
+    try {
+        while (!done()) loopOnce(done);
+    } catch (const QuitRequested&) {
+    }
 }
 
 void Runtime::doEvents() {
+    checkQuit();
     if (source_) source_->poll();
     while (fireDueTimer()) {
     }
+    checkQuit();
 }
 
 void Runtime::advance(std::uint64_t ms) {
@@ -121,6 +153,9 @@ void Runtime::quit() {
         f->unload();
         erase(zOrder_, f);
     }
+    // Loaded forms that were never shown, or were hidden, go too: their
+    // timers must not fire on the way out.
+    for (Form* f : allForms_) f->unload();
 }
 
 // ---- forms ----
@@ -337,6 +372,7 @@ void Runtime::setBusy(bool busy) {
 
 void Runtime::reset() {
     quitting_ = false;
+    quitSignal = 0;
     while (!zOrder_.empty()) {
         Form* f = zOrder_.back();
         f->unload();

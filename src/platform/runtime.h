@@ -22,6 +22,11 @@ class Audio;
 
 constexpr std::uint64_t kNoTimer = std::numeric_limits<std::uint64_t>::max();
 
+// Thrown by a modal show, and by DoEvents, once the program is quitting, so
+// every nested loop unwinds without running the code after it. run() and
+// main() catch it; it is no Error, so handlers of failed files let it pass.
+struct QuitRequested {};
+
 // Where input and the passing of time come from: SDL in the game, a script in tests.
 class EventSource {
 public:
@@ -50,8 +55,13 @@ public:
     void doEvents();
     // Virtual time: fire every timer due up to now + ms, in order, then stop there.
     void advance(std::uint64_t ms);
+    // Closing the window: unloads every form, front to back, and ends every loop.
     void quit();
     bool quitting() const { return quitting_; }
+    // SIGTERM and SIGINT close the window at the next turn of a loop.
+    static void installQuitSignals();
+    // Quits now if such a signal came; then throws QuitRequested when quitting.
+    void checkQuit();
 
     // Timers.
     void timerArmed(Timer& t);

@@ -48,15 +48,13 @@ std::string slotPath(int slot) {
     return Vars::appPath;
 }
 
-// Line by line, so a description holding a comma stays one slot.
+// Line by line, so a description holding a comma stays one slot. An empty
+// line is an empty description, as the game writes one back; only the end of
+// the file cuts the slots short.
 void readSlotNames(SlotNames& names) {
     platform::SeqReader in(saveIniPath());
-    if (in.eof()) throw platform::Error("save.ini is empty");
     in.lineInput();  // the header
-    for (std::string& name : names) {
-        if (in.eof()) throw platform::Error("save.ini holds fewer than ten slots");
-        name = in.lineInput();
-    }
+    for (std::string& name : names) name = in.lineInput();
 }
 
 SlotNames readSlotNames() {

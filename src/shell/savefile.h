@@ -29,10 +29,11 @@ void writeSlotNames(const SlotNames& names);
 void createSlotNamesIfMissing();
 
 // Writes the whole game state into the slot's file, then its description
-// into save.ini and names. Each file is replaced only once complete. Throws
-// platform::Error, and touches no file, when the state holds a value that
-// loadGame would refuse; a failed save leaves both files and names as they
-// were.
+// into save.ini and names. Throws platform::Error, and touches no file, when
+// the state holds a value that loadGame would refuse. Each file is replaced
+// whole or not at all, and save.ini is rewritten only after the slot file is
+// in place: a failure on the slot file leaves both files and names as they
+// were, one on save.ini leaves the new slot file under its old description.
 void saveGame(int slot, SlotNames& names);
 
 // Reads the slot's file into the game state. Nothing changes unless the whole

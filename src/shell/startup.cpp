@@ -4,6 +4,7 @@
 
 #include "platform/appfolder.h"
 #include "platform/dialogs.h"
+#include "platform/runtime.h"
 #include "platform/single_instance.h"
 #include "shell/frmsplash.h"
 #include "shell/frmtitle.h"
@@ -26,6 +27,18 @@ bool Main() {
     Subs::playMusic(Vars::musicTrack);
     frmTitle::get().show();
     return true;
+}
+
+int runProgram() {
+    platform::Runtime& runtime = platform::Runtime::get();
+    platform::Runtime::installQuitSignals();
+    try {
+        if (!Main()) return 1;
+        runtime.run();
+    } catch (const platform::QuitRequested&) {
+        // A quit, not a failure.
+    }
+    return 0;
 }
 
 }  // namespace shell

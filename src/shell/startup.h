@@ -8,3 +8,12 @@ namespace shell {
 bool Main();
 
 }  // namespace shell
+
+namespace shell {
+
+// The whole run once the window is up: Main, then the message loop until the
+// last screen closes. Closing the window, SIGTERM or SIGINT on any screen
+// unwinds every open screen and ends it too. The program's exit code.
+int runProgram();
+
+}  // namespace shell

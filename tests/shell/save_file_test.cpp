@@ -324,6 +324,14 @@ TEST_F(SaveFile, ReadsSaveIniLineByLine) {
     EXPECT_EQ(read[0], "Ann, Jo  -  Slot 0");
     EXPECT_EQ(read[9], "Ann, Jo  -  Slot 9");
 
+    // An empty last description is a slot: written back, the file still reads.
+    writeFile(h.appDir + "save.ini", "[SAVE DATA]\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n\r\n");
+    names = savefile::readSlotNames();
+    EXPECT_EQ(names[8], "9");
+    EXPECT_EQ(names[9], "");
+    savefile::writeSlotNames(names);
+    EXPECT_EQ(savefile::readSlotNames(), names);
+
     writeFile(h.appDir + "save.ini", "[SAVE DATA]\r\nOne\r\nTwo\r\n");
     EXPECT_THROW(savefile::readSlotNames(), platform::Error);
     writeFile(h.appDir + "save.ini", "");

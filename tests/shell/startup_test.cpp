@@ -103,6 +103,42 @@ TEST_F(StartUp, APictureThatFailsIsNamedAndEndsTheProgram) {
     EXPECT_FALSE(frmTitle::get().isLoaded());
 }
 
+// Damage to a picture: none of it, noise, or the file cut in half.
+class DamagedPicture : public StartUp, public ::testing::WithParamInterface<int> {};
+
+TEST_P(DamagedPicture, IsNamedAndEndsTheProgram) {
+    const std::string path = "graphics/12.bmp";
+    writePictures(h.appDir);
+    const std::string real = shelltest::readFile(h.appDir + path);
+    const std::string damage[] = {"", "GIF89a\x01\x00garbage", real.substr(0, real.size() / 2)};
+    shelltest::writeFile(h.appDir + path, damage[GetParam()]);
+    shelltest::MsgBoxes boxes{h};
+    boxes.answer();
+    EXPECT_FALSE(shell::Main());
+    EXPECT_NE(boxes.at(0).text.find(path), std::string::npos) << boxes.at(0).text;
+    EXPECT_FALSE(frmTitle::get().isLoaded());
+}
+
+INSTANTIATE_TEST_SUITE_P(EmptyNoiseOrCut, DamagedPicture, ::testing::Values(0, 1, 2));
+
+// A missing config.ini or save.ini is written afresh; the other is kept.
+class OneSettingsFileMissing : public StartUp, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(OneSettingsFileMissing, IsWrittenAfreshAndTheOtherKept) {
+    writePictures(h.appDir);
+    const std::string missing = GetParam();
+    const std::string other = missing == "config.ini" ? "save.ini" : "config.ini";
+    const std::string kept = other == "config.ini" ? "39\r\n37\r\n38\r\n40\r\n32\r\n13\r\n2\r\n255\r\n0\r\n0\r\n1\r\n1\r\n0\r\n1\r\n0\r\n"
+                                                   : "[SAVE DATA]\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n10\r\n";
+    shelltest::writeFile(h.appDir + other, kept);
+    EXPECT_TRUE(shell::Main());
+    EXPECT_TRUE(std::filesystem::exists(h.appDir + missing));
+    EXPECT_EQ(shelltest::readFile(h.appDir + other), kept);
+}
+
+INSTANTIATE_TEST_SUITE_P(ConfigOrSlots, OneSettingsFileMissing, ::testing::Values("config.ini", "save.ini"),
+                         [](const auto& info) { return std::string(info.param).substr(0, 4); });
+
 TEST_F(StartUp, ASecondInstanceRefusesToRun) {
     writePictures(h.appDir);
     int ready[2], release[2];
