@@ -1,8 +1,10 @@
-// Every line written fits its label with the real font, in plain text.
+// Every line of the story fits its label with the real font, in plain text,
+// and no line is said twice anywhere in it.
 #include <cctype>
 #include <map>
 
 #include "cutscene_fixture.h"
+#include "cutscenes/frmintro.h"
 #include "platform/font.h"
 
 namespace cutscenes::test {
@@ -57,13 +59,18 @@ std::string wording(const std::string& line) {
 }
 
 TEST(CutsceneLines, NoTwoLinesAreAlikeExceptTheSilentBeats) {
+    std::vector<std::string> lines = writtenLines();
+    lines.insert(lines.end(), kNarration.begin(), kNarration.end());
+    lines.insert(lines.end(), kIntroLines.begin(), kIntroLines.end());
     std::map<std::string, std::string> seen;
-    for (const std::string& line : writtenLines()) {
+    for (const std::string& line : lines) {
         const std::string w = wording(line);
         if (w.empty()) continue;  // "..." and its kin
         auto [it, fresh] = seen.emplace(w, line);
         EXPECT_TRUE(fresh) << line << "\n  repeats: " << it->second;
     }
+    // The opening, reunion, ending and intro alone hold this many.
+    EXPECT_GE(seen.size(), 67u + 63u + 129u + 30u);
 }
 
 TEST(CutsceneLines, EveryNarrationCaptionFitsOneRow) {
@@ -75,6 +82,29 @@ TEST(CutsceneLines, EveryNarrationCaptionFitsOneRow) {
         EXPECT_EQ(platform::wrapText(font, text, kWidth).size(), 1u) << text;
         EXPECT_LE(platform::lineHeight(font), kHeight);
         EXPECT_TRUE(plain(text)) << text;
+    }
+}
+
+TEST(CutsceneLines, TheIntroNarrationFitsTwoRowsOfItsOwnLabel) {
+    harness::Harness h;
+    frmTileset& s = frmTileset::get();
+    s.imgEnemy.put(25, platform::MakePicture(4, 4, 0xFF000001));
+    s.img.put(13, platform::MakePicture(2, 2, 0xFF000002));
+    for (int b = 0; b < 3; ++b) s.battle.put(b, platform::MakePicture(2, 2, 0xFF000003));
+    for (int i = 0; i < 4; ++i) s.intro.put(i, platform::MakePicture(2, 2, 0xFF000004));
+    frmIntro& intro = frmIntro::get();
+    intro.show();
+    const platform::Label& label = *intro.Label2;
+    const int width = int(label.Width / 15), height = int(label.Height / 15);
+    intro.unload();
+    for (std::string_view line : kIntroLines) {
+        const std::string text(line);
+        const auto rows = platform::wrapText(label.font, text, width);
+        EXPECT_LE(rows.size(), 2u) << text;
+        EXPECT_LE(int(rows.size()) * platform::lineHeight(label.font), height) << text;
+        EXPECT_TRUE(plain(text)) << text;
+        // The monk's voice: solemn, without contractions.
+        EXPECT_EQ(text.find('\''), std::string::npos) << text;
     }
 }
 
