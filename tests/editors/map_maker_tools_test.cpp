@@ -1,14 +1,18 @@
 // The map maker's toolbar: loading and saving with their questions and
 // failures, maps and pages at their ends, copy, paste, fill and the
 // whole-map view.
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <vector>
 
 #include "editors/frmmain_tables.h"
 #include "map_maker_fixture.h"
 #include "platform/dialogs.h"
+#include "platform/keys.h"
 #include "platform/runtime.h"
 #include "shell/vars.h"
+#include "world/map_files.h"
 #include "world/map_format.h"
 
 namespace editortest {
@@ -221,6 +225,45 @@ TEST_F(Tools, TheWholeMapFillsThePageCellByCell) {
         EXPECT_EQ(page().pixel(5, 5), tileColour(0));
         EXPECT_EQ(page().pixel(719, 539), tileColour(0));
     });
+}
+
+// Over the whole map the mouse would land on a cell of the page hidden
+// beneath: a click, a drag or a right click in any mode leaves the map and
+// the selected tile alone until a tool, or the next opening, shows a page.
+TEST_F(Tools, TheWholeMapTakesNoPaintingUntilAPageShowsAgain) {
+    writeMap(0, 13, [](std::uint8_t* m) { m[world::sliceIndex(11, 6, 0)] = 24; });
+    const auto clickPaints = [this] {
+        selectTile(6);
+        clickCell(11, 6);
+        return terrain(f().pageX * 20 + 11, f().pageY * 15 + 6) == 6;
+    };
+    withMapMaker([&] {
+        for (int back : {editors::PageRightTool, editors::FillTool, editors::PasteTool}) {
+            SCOPED_TRACE(back);
+            selectTile(5);
+            tool(editors::WholeMapTool);
+            const std::vector<std::uint8_t> map(world::mapSlice(0).begin(), world::mapSlice(0).end());
+            const std::uint32_t shown = terrainPixel(11, 6);
+            clickCell(11, 6);
+            h.mouseDownNow(page(), platform::LeftButton, 12 * 36, 5);
+            h.mouseMoveNow(page(), platform::LeftButton, 14 * 36, 5);
+            h.mouseUpNow(page(), platform::LeftButton, 14 * 36, 5);
+            for (std::uint8_t mode : {0, 4}) {
+                f().rightClickMode = mode;
+                rightClickCell(11, 6);
+            }
+            f().rightClickMode = 0;
+            EXPECT_TRUE(std::equal(map.begin(), map.end(), world::mapSlice(0).begin()));
+            EXPECT_EQ(Vars::editorTile, 5);
+            EXPECT_EQ(terrainPixel(11, 6), shown);
+            tool(back);
+            EXPECT_TRUE(clickPaints());
+        }
+        tool(editors::WholeMapTool);
+    });
+    fs::remove(h.appDir + "0.map");
+    answersFirst({button(platform::vbOK)});
+    withMapMaker([&] { EXPECT_TRUE(clickPaints()); });
 }
 
 }  // namespace
