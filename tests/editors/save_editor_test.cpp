@@ -386,10 +386,12 @@ TEST_F(SaveEditor, ASaveOnAFullDiskChangesNoFileAndKeepsTheGame) {
     act(Save, 1);
     h.answerMsgBox(platform::vbOK);
     h.then([&] { full.reset(); });
+    moveBar(3, 33);  // the bars act again
     run();
     EXPECT_EQ(folderBytes(h.appDir), before);
     EXPECT_EQ(Vars::heroName, "Kit");  // no new game after a failed save
     EXPECT_EQ(Vars::heroStr, 88);
+    EXPECT_EQ(Vars::heroDex, 33);
     EXPECT_EQ(frmSave::get().slotNames[1], "Kit  -  The Demons' Plan  20.2%");
 }
 
