@@ -195,9 +195,14 @@ void frmMain::applyColumnRule() {
 }
 
 // Over the whole map a point names no cell of the page hidden beneath, so
-// the mouse neither paints nor picks there.
+// the mouse neither paints nor picks there; a right click only brings the
+// page back, as it redraws it anywhere else.
 void frmMain::Main_MouseDown(int button, int, double x, double y) {
-    if (runMode || wholeMapShown || !setCellFrom(x, y)) return;
+    if (runMode || !setCellFrom(x, y)) return;
+    if (wholeMapShown) {
+        if (button == platform::RightButton) redrawPage();
+        return;
+    }
     showCellLabel();
     showWorldLabel();
     if (button == platform::LeftButton) {

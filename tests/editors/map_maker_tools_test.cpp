@@ -228,8 +228,8 @@ TEST_F(Tools, TheWholeMapFillsThePageCellByCell) {
 }
 
 // Over the whole map the mouse would land on a cell of the page hidden
-// beneath: a click, a drag or a right click in any mode leaves the map and
-// the selected tile alone until a tool, or the next opening, shows a page.
+// beneath: a click or a drag leaves the map and the selected tile alone, and
+// a right click in any mode only brings the page back, as a tool does.
 TEST_F(Tools, TheWholeMapTakesNoPaintingUntilAPageShowsAgain) {
     writeMap(0, 13, [](std::uint8_t* m) { m[world::sliceIndex(11, 6, 0)] = 24; });
     const auto clickPaints = [this] {
@@ -237,9 +237,14 @@ TEST_F(Tools, TheWholeMapTakesNoPaintingUntilAPageShowsAgain) {
         clickCell(11, 6);
         return terrain(f().pageX * 20 + 11, f().pageY * 15 + 6) == 6;
     };
+    struct WayBack {
+        int tool;             // -1: a right click
+        std::uint8_t mode;    // the right-click mode then
+    };
     withMapMaker([&] {
-        for (int back : {editors::PageRightTool, editors::FillTool, editors::PasteTool}) {
-            SCOPED_TRACE(back);
+        for (WayBack back : {WayBack{editors::PageRightTool, 0}, WayBack{editors::FillTool, 0},
+                             WayBack{editors::PasteTool, 0}, WayBack{-1, 0}, WayBack{-1, 4}}) {
+            SCOPED_TRACE(back.tool * 10 + back.mode);
             selectTile(5);
             tool(editors::WholeMapTool);
             const std::vector<std::uint8_t> map(world::mapSlice(0).begin(), world::mapSlice(0).end());
@@ -248,15 +253,16 @@ TEST_F(Tools, TheWholeMapTakesNoPaintingUntilAPageShowsAgain) {
             h.mouseDownNow(page(), platform::LeftButton, 12 * 36, 5);
             h.mouseMoveNow(page(), platform::LeftButton, 14 * 36, 5);
             h.mouseUpNow(page(), platform::LeftButton, 14 * 36, 5);
-            for (std::uint8_t mode : {0, 4}) {
-                f().rightClickMode = mode;
+            EXPECT_EQ(terrainPixel(11, 6), shown);
+            if (back.tool < 0) {
+                f().rightClickMode = back.mode;
                 rightClickCell(11, 6);
+                f().rightClickMode = 0;
+                EXPECT_EQ(terrainPixel(11, 6), tileColour(terrain(f().pageX * 20 + 11, f().pageY * 15 + 6)));
             }
-            f().rightClickMode = 0;
             EXPECT_TRUE(std::equal(map.begin(), map.end(), world::mapSlice(0).begin()));
             EXPECT_EQ(Vars::editorTile, 5);
-            EXPECT_EQ(terrainPixel(11, 6), shown);
-            tool(back);
+            if (back.tool >= 0) tool(back.tool);
             EXPECT_TRUE(clickPaints());
         }
         tool(editors::WholeMapTool);
