@@ -27,7 +27,7 @@ constexpr SceneStep kSteps68[] = {
     {6, setPortrait(Ryu), setLine("Sonia? What are you doing here? I told them not to send anyone after me!")},
     {7, setPortrait(Sonia), setLine("Your father's orders: bring you home, or stay at your side if you won't come.")},
     {8, setPortrait(Ryu), setLine("Well, I'm not going home. Not without the Zephyrs, and not without her.")},
-    {9, setPortrait(Sonia), setLine("I know. I saw your face at that table. That's why I won't drag you back.")},
+    {9, setPortrait(Sonia), setLine("I know. I saw your face at that council. That's why I won't drag you back.")},
     {10, setPortrait(Ryu), setLine("Then what? You'll trail after me like a nursemaid and report every step to Father?")},
     {11, setPortrait(Sonia), setLine("We've found our way out of worse together. Let me help again: the Chapel first, then your sister.")},
     {12, setPortrait(Ryu), setLine("...Fine. But I lead, and no letters home behind my back.")},
