@@ -46,8 +46,9 @@ constexpr std::array kMap4 = {
                   "road behind them, at the pass to the north-west.")}},
     Trigger{800, {124, 68, 130, 72},
             {scene(), stage(896),
-             hero("No more of them came up this road, and the mountain has gone quiet at last. The "
-                  "others will make for the fishing town by the landing shore, far to the north-west.")}},
+             hero("No more of them came up this road, and the mountain has gone quiet at last. "
+                  "The others will make for the fishing town by the landing shore, far to the "
+                  "north-west.")}},
     Trigger{896, {kReunionX, kReunionY, kReunionX, kReunionY},
             {scene(), changeAlly(), stage(898),
              hero("Maurice is somewhere in the eastern mountains. The road east, over the "

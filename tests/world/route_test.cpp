@@ -227,9 +227,10 @@ TEST(Route, EveryCompassPointAgreesWithTheMap) {
         bool speaks = false;
         for (const world::Trigger& t : world::routeOf(p.map))
             for (const world::Action& a : t.actions)
-                speaks = speaks || (t.stage == p.stage && (a.op == Op::say || a.op == Op::sayAndGo));
+                if (t.stage == p.stage && (a.op == Op::say || a.op == Op::sayAndGo)) speaks = true;
         EXPECT_TRUE(speaks);
-        const double bearing = std::atan2(p.fromY - p.toY, p.toX - p.fromX) * 180 / std::acos(-1.0);
+        const double degrees = 180 / std::acos(-1.0);
+        const double bearing = std::atan2(p.fromY - p.toY, p.toX - p.fromX) * degrees;
         EXPECT_LE(std::abs(std::remainder(bearing - 45.0 * int(p.says), 360.0)), 22.5) << bearing;
     }
 }
