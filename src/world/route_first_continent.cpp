@@ -48,8 +48,8 @@ constexpr std::array kMap0 = {
     // Out of the mountain cave, west along the road.
     Trigger{320, {92, 77, 98, 80},
             {scene(), stage(340),
-             hero("The palace lies north-west, then: over the bridge, and north where the road "
-                  "turns into the wood.")}},
+             hero("The palace lies north-west: over the bridge, then north where the road turns "
+                  "into the wood.")}},
     Trigger{340, {57, 68, 63, 76},
             {scene(), stage(344),
              hero("The palace gate is just up this road, to the north-west. Sonia's friends "
