@@ -170,6 +170,10 @@ Damaged SeqReader::damaged(const std::string& what) const {
     return Damaged(file + " is damaged: " + what + ".");
 }
 
+Damaged SeqReader::missingLine() const {
+    return damaged("line " + std::to_string(line_) + " is missing: the file is too short");
+}
+
 bool SeqReader::eof() const {
     for (std::size_t i = pos_; i < text_.size(); ++i)
         if (text_[i] != '\r' && text_[i] != '\n') return false;
@@ -195,7 +199,7 @@ std::string shown(std::string_view value) {
 }  // namespace
 
 std::string_view SeqReader::nextView() {
-    if (pos_ >= text_.size()) throw damaged("line " + std::to_string(line_) + " is missing: the file is too short");
+    if (pos_ >= text_.size()) throw missingLine();
     valueLine_ = line_;
     const char* t = text_.data();
     const std::size_t n = text_.size();
@@ -242,7 +246,7 @@ long SeqReader::nextInt(long lo, long hi) {
 }
 
 std::string SeqReader::lineInput() {
-    if (pos_ >= text_.size()) throw damaged("line " + std::to_string(line_) + " is missing: the file is too short");
+    if (pos_ >= text_.size()) throw missingLine();
     valueLine_ = line_;
     std::size_t end = text_.find_first_of("\r\n", pos_);
     if (end == std::string::npos) end = text_.size();

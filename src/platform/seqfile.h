@@ -70,6 +70,7 @@ private:
     SeqReader() = default;
     std::string_view nextView();
     void endLine();
+    Damaged missingLine() const;
     std::string text_;
     std::string fileName_;
     std::size_t pos_ = 0;
