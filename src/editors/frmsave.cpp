@@ -7,7 +7,7 @@
 #include "platform/error.h"
 #include "platform/runtime.h"
 #include "platform/vbmath.h"
-#include "shell/config.h"
+#include "shell/file_messages.h"
 #include "shell/frmtileset.h"
 #include "shell/subs.h"
 
@@ -119,8 +119,8 @@ void frmSave::Form_Load() {
 
     try {
         savefile::readSlotNames(slotNames);
-    } catch (const platform::Error&) {
-        platform::MsgBox(config::kLoadError, platform::vbCritical, "Error");
+    } catch (const platform::Error& e) {
+        shell::showSettingsFileError(e);
     }
 }
 
@@ -161,9 +161,9 @@ void frmSave::saveLoadSlot() {
             savefile::saveGame(slot, slotNames);
         else
             loadSlot(slot);
-    } catch (const platform::Error&) {
+    } catch (const platform::Error& e) {
         busy = 0;
-        platform::MsgBox(savefile::kFileError, platform::vbCritical, savefile::kFileErrorCaption);
+        shell::showSaveFailure(e);
         runtime.setBusy(false);
         // A failed save has changed nothing, so only a failed load starts afresh.
         if (!Vars::saveMode) startAfresh();

@@ -11,6 +11,13 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// A file whose content a reader refuses, as against one the system cannot
+// read or write: deleting it lets the game write it afresh.
+class Damaged : public Error {
+public:
+    using Error::Error;
+};
+
 // CInt of a value outside the 16-bit range.
 class Overflow : public Error {
 public:

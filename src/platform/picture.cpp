@@ -8,9 +8,16 @@
 namespace platform {
 namespace {
 
+// The decoder's reason, cleared before each load so no older one shows; some
+// damaged files fail without one.
+std::string decoderReason() {
+    const char* reason = IMG_GetError();
+    return reason && *reason ? reason : "not a picture this game can read";
+}
+
 // Every picture is kept as ARGB8888 so drawing needs no conversions.
 SDL_Surface* toArgb(SDL_Surface* loaded, const std::string& name) {
-    if (!loaded) throw Error("Cannot load the picture '" + name + "': " + IMG_GetError());
+    if (!loaded) throw Error("Cannot load the picture '" + name + "': " + decoderReason());
     SDL_Surface* argb = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0);
     SDL_FreeSurface(loaded);
     if (!argb) throw Error("Cannot load the picture '" + name + "': " + SDL_GetError());
@@ -42,10 +49,12 @@ std::uint32_t Picture::pixel(int x, int y) const {
 }
 
 PicturePtr LoadPicture(const std::string& path) {
+    SDL_ClearError();
     return std::make_shared<Picture>(toArgb(IMG_Load(path.c_str()), path));
 }
 
 PicturePtr LoadPictureFromMemory(const void* data, std::size_t size, std::string_view name) {
+    SDL_ClearError();
     SDL_RWops* rw = SDL_RWFromConstMem(data, static_cast<int>(size));
     return std::make_shared<Picture>(toArgb(IMG_Load_RW(rw, 1), std::string(name)));
 }

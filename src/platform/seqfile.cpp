@@ -6,8 +6,6 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <unistd.h>
 
 #include "platform/error.h"
@@ -62,7 +60,14 @@ std::string formatNumber(double value) {
 
 // ---- writing ----
 
-SeqWriter::SeqWriter(std::string path) : path_(std::move(path)), tmp_(path_ + ".tmp") {}
+std::string tempPath(const std::string& target) { return target + ".tmp"; }
+
+void removeLeftoverTemp(const std::string& target) {
+    // unlink: a folder of that name is not ours, and a link goes, not what it points to.
+    ::unlink(tempPath(target).c_str());
+}
+
+SeqWriter::SeqWriter(std::string path) : path_(std::move(path)) {}
 
 SeqWriter::~SeqWriter() = default;
 
@@ -98,7 +103,7 @@ void SeqWriter::commit() {
 }
 
 void writeFileAtomically(const std::string& path, std::string_view content) {
-    std::string tmp = path + ".tmp";
+    const std::string tmp = tempPath(path);
     auto failed = [&](int error) {
         return Error("Cannot write the file '" + path + "': " + std::strerror(error));
     };
@@ -126,18 +131,47 @@ bool fileExists(const std::string& path) {
 
 // ---- reading ----
 
-SeqReader::SeqReader(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw Error("File not found: '" + path + "'");
-    std::ostringstream ss;
-    ss << in.rdbuf();
-    text_ = ss.str();
+std::string_view withoutByteOrderMark(std::string_view text) {
+    constexpr std::string_view kMark = "\xEF\xBB\xBF";
+    if (text.substr(0, kMark.size()) == kMark) text.remove_prefix(kMark.size());
+    return text;
 }
 
-SeqReader SeqReader::fromText(std::string text) {
+std::string readTextFile(const std::string& path) {
+    auto failed = [&](int error) {
+        return Error("Cannot read the file '" + path + "': " + std::strerror(error));
+    };
+    FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) throw failed(errno);
+    std::string text;
+    char chunk[1 << 16];
+    std::size_t got = 0;
+    while ((got = std::fread(chunk, 1, sizeof chunk, f)) > 0) text.append(chunk, got);
+    const int error = std::ferror(f) ? (errno ? errno : EIO) : 0;
+    std::fclose(f);
+    if (error != 0) throw failed(error);
+    const std::size_t mark = text.size() - withoutByteOrderMark(text).size();
+    text.erase(0, mark);
+    return text;
+}
+
+SeqReader::SeqReader(const std::string& path)
+    : text_(readTextFile(path)), fileName_(std::filesystem::path(path).filename().string()) {}
+
+SeqReader SeqReader::fromText(std::string text, std::string fileName) {
     SeqReader r;
     r.text_ = std::move(text);
+    r.fileName_ = std::move(fileName);
     return r;
+}
+
+Damaged SeqReader::damaged(const std::string& what) const {
+    const std::string file = fileName_.empty() ? "The text" : "The file '" + fileName_ + "'";
+    return Damaged(file + " is damaged: " + what + ".");
+}
+
+Damaged SeqReader::missingLine() const {
+    return damaged("line " + std::to_string(line_) + " is missing: the file is too short");
 }
 
 bool SeqReader::eof() const {
@@ -146,8 +180,27 @@ bool SeqReader::eof() const {
     return true;
 }
 
+// Past a line end, or past the end of a last line without one.
+void SeqReader::endLine() {
+    if (pos_ < text_.size() && text_[pos_] == '\r') ++pos_;
+    if (pos_ < text_.size() && text_[pos_] == '\n') ++pos_;
+    ++line_;
+}
+
+namespace {
+
+// A value as a message shows it: a long one cut short.
+std::string shown(std::string_view value) {
+    constexpr std::size_t kLongest = 24;
+    if (value.size() <= kLongest) return std::string(value);
+    return std::string(value.substr(0, kLongest)) + "...";
+}
+
+}  // namespace
+
 std::string_view SeqReader::nextView() {
-    if (pos_ >= text_.size()) throw Error("Input past end of file");
+    if (pos_ >= text_.size()) throw missingLine();
+    valueLine_ = line_;
     const char* t = text_.data();
     const std::size_t n = text_.size();
     auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
@@ -167,14 +220,10 @@ std::string_view SeqReader::nextView() {
         while (end > start && isBlank(t[end - 1])) --end;
         value = std::string_view(t + start, end - start);
     }
-    if (pos_ < n) {
-        if (t[pos_] == ',') {
-            ++pos_;
-        } else {
-            if (t[pos_] == '\r') ++pos_;
-            if (pos_ < n && t[pos_] == '\n') ++pos_;
-        }
-    }
+    if (pos_ < n && t[pos_] == ',')
+        ++pos_;
+    else
+        endLine();
     return value;
 }
 
@@ -183,25 +232,27 @@ std::string SeqReader::next() { return std::string(nextView()); }
 double SeqReader::nextNumber() {
     std::string_view v = nextView();
     double d = 0;
-    if (!parseNumber(v, d)) throw Error("Type mismatch: '" + std::string(v) + "' is not a number");
+    if (!parseNumber(v, d))
+        throw damaged("line " + std::to_string(valueLine_) + " holds '" + shown(v) + "', which is not a number");
     return d;
 }
 
 long SeqReader::nextInt(long lo, long hi) {
     double d = nextNumber();
     if (d != std::floor(d) || d < double(lo) || d > double(hi))
-        throw Error("Value out of range: " + formatNumber(d));
+        throw damaged("line " + std::to_string(valueLine_) + " holds " + shown(formatNumber(d)) +
+                      ", which is not a whole number from " + std::to_string(lo) + " to " + std::to_string(hi));
     return static_cast<long>(d);
 }
 
 std::string SeqReader::lineInput() {
-    if (pos_ >= text_.size()) throw Error("Input past end of file");
+    if (pos_ >= text_.size()) throw missingLine();
+    valueLine_ = line_;
     std::size_t end = text_.find_first_of("\r\n", pos_);
     if (end == std::string::npos) end = text_.size();
     std::string line = text_.substr(pos_, end - pos_);
     pos_ = end;
-    if (pos_ < text_.size() && text_[pos_] == '\r') ++pos_;
-    if (pos_ < text_.size() && text_[pos_] == '\n') ++pos_;
+    endLine();
     return line;
 }
 

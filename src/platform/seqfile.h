@@ -5,7 +5,14 @@
 #include <string>
 #include <string_view>
 
+#include "platform/error.h"
+
 namespace platform {
+
+// The temporary file a replacement of the target is written to.
+std::string tempPath(const std::string& target);
+// Removes a temporary file of the target that a killed write left behind.
+void removeLeftoverTemp(const std::string& target);
 
 // Writes to a temporary file beside the target; commit() renames it over the
 // target only when everything was written. Without commit() the target is
@@ -26,16 +33,23 @@ public:
 private:
     void line(std::string_view text);
     std::string path_;
-    std::string tmp_;
     std::string buffer_;
     bool committed_ = false;
 };
 
-// Reads a whole file at once (throws Error when it cannot be opened).
+// A text file whole, as every reader of the game takes it: a UTF-8
+// byte-order mark at its start (some editors write one) is dropped. Throws
+// Error with the system's reason when the file cannot be read.
+std::string readTextFile(const std::string& path);
+std::string_view withoutByteOrderMark(std::string_view text);
+
+// Reads a whole file at once (throws Error when it cannot be read). Damage
+// it finds is thrown as Damaged, naming the file and the line.
 class SeqReader {
 public:
     explicit SeqReader(const std::string& path);
-    static SeqReader fromText(std::string text);
+    // fileName names the text in messages.
+    static SeqReader fromText(std::string text, std::string fileName = {});
 
     // The next comma- or line-separated value: blanks around it skipped,
     // quotes removed. Throws Error past the end.
@@ -48,11 +62,20 @@ public:
     std::string lineInput();
     bool eof() const;  // nothing but line ends left
 
+    std::size_t line() const { return line_; }  // where the next value begins, from 1
+    // Damage that the caller finds: "The file 'name' is damaged: what."
+    Damaged damaged(const std::string& what) const;
+
 private:
     SeqReader() = default;
     std::string_view nextView();
+    void endLine();
+    Damaged missingLine() const;
     std::string text_;
+    std::string fileName_;
     std::size_t pos_ = 0;
+    std::size_t line_ = 1;
+    std::size_t valueLine_ = 1;  // where the last value read began
 };
 
 // Parses a number the way the reader does: optional blanks, optional sign,

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <type_traits>
 
 #include "platform/error.h"
@@ -71,7 +72,9 @@ void load() {
     std::array<long, kSettings.size()> values{};
     for (std::size_t i = 0; i < kSettings.size(); ++i)
         values[i] = in.nextInt(kSettings[i].lo, kSettings[i].hi);
-    if (!in.eof()) throw platform::Error("config.ini has more lines than settings");
+    if (!in.eof())
+        throw in.damaged("it holds more than " + std::to_string(kSettings.size()) + " settings, from line " +
+                         std::to_string(in.line()) + " on");
     for (std::size_t i = 0; i < kSettings.size(); ++i) kSettings[i].set(values[i]);
 }
 

@@ -14,8 +14,8 @@ inline constexpr const char* kLoadError =
 void applyDefaults();
 
 // Reads config.ini into Vars; a missing file is written with the defaults
-// first. Throws platform::Error when the file is damaged; then Vars keeps its
-// settings.
+// first. Throws platform::Damaged when the file is damaged, platform::Error
+// when it cannot be read or written; either way Vars keeps its settings.
 void load();
 
 // Writes the settings of Vars to config.ini (through a temporary file).

@@ -3,7 +3,7 @@
 #include "platform/dialogs.h"
 #include "platform/error.h"
 #include "platform/seqfile.h"
-#include "shell/config.h"
+#include "shell/file_messages.h"
 #include "shell/game_start.h"
 #include "shell/vars.h"
 
@@ -30,9 +30,9 @@ void frmGame::Form_Load() {
 void frmGame::readSlotNames() {
     try {
         slotNames = savefile::readSlotNames();
-    } catch (const platform::Error&) {
+    } catch (const platform::Error& e) {
         slotNames = {};
-        platform::MsgBox(config::kLoadError, platform::vbCritical, "Error");
+        shell::showSettingsFileError(e);
     }
 }
 
@@ -55,9 +55,10 @@ void frmGame::saveSlot(int slot) {
         return;
     try {
         savefile::saveGame(slot, slotNames);
-    } catch (const platform::Error&) {
-        platform::MsgBox(savefile::kFileError, platform::vbCritical, savefile::kFileErrorCaption);
-        return;
+    } catch (const platform::Error& e) {
+        shell::showSaveFailure(e);
+        // Saved all the same, only not named in save.ini.
+        if (!dynamic_cast<const savefile::SlotListNotUpdated*>(&e)) return;
     }
     unload();
 }
@@ -65,8 +66,8 @@ void frmGame::saveSlot(int slot) {
 void frmGame::loadSlot(int slot) {
     try {
         savefile::loadGame(slot);
-    } catch (const platform::Error&) {
-        platform::MsgBox(savefile::kFileError, platform::vbCritical, savefile::kFileErrorCaption);
+    } catch (const platform::Error& e) {
+        shell::showSaveFailure(e);
         return;
     }
     unload();

@@ -3,6 +3,7 @@
 #include "platform/dialogs.h"
 #include "platform/error.h"
 #include "shell/config.h"
+#include "shell/file_messages.h"
 #include "shell/frmtileset.h"
 #include "shell/savefile.h"
 
@@ -55,9 +56,9 @@ void frmSplash::loadEverything() {
         config::load();
         savefile::createSlotNamesIfMissing();
         savefile::readSlotNames();
-    } catch (const platform::Error&) {
+    } catch (const platform::Error& e) {
         failed = true;
-        platform::MsgBox(config::kLoadError, platform::vbCritical, "Error");
+        shell::showSettingsFileError(e);
         return;
     }
     try {

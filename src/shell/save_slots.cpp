@@ -22,13 +22,13 @@ constexpr Chapter kChapters[] = {
     {178, "To The Rescue"},
 };
 
+}  // namespace
+
 std::string saveIniPath() {
     Subs::getAppPath();
     Vars::appPath += "save.ini";
     return Vars::appPath;
 }
-
-}  // namespace
 
 std::string chapter(int storyStage) {
     for (const Chapter& c : kChapters)

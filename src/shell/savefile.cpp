@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <fstream>
 #include <memory>
 #include <type_traits>
 #include <utility>
@@ -179,15 +178,6 @@ bool validName(const std::string& name) {
     });
 }
 
-std::string readWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in) throw platform::Error("Cannot open " + path);
-    std::string text(std::size_t(in.tellg()), '\0');
-    in.seekg(0);
-    if (!in.read(text.data(), std::streamsize(text.size()))) throw platform::Error("Cannot read " + path);
-    return text;
-}
-
 // The world is most of the file, so its lines are formatted and parsed here
 // in one pass rather than value by value.
 constexpr std::size_t kHeadLines = 2 + kFields.size();
@@ -295,7 +285,7 @@ Value readField(platform::SeqReader& in, const Field& f, int k1, int k2) {
 void checkLoadable() {
     for (const Field& f : kFields) {
         const bool ok = f.kind == Kind::Text ? validName(f.text()) : acceptable(f, f.get());
-        if (!ok) throw platform::Error("The game state cannot be saved: a value is out of range");
+        if (!ok) throw NotSaveable("The game state cannot be saved: a value is out of range");
     }
 }
 
@@ -309,16 +299,22 @@ void saveGame(int slot, SlotNames& names) {
     writeGame(path, k1, k2);
     SlotNames updated = names;
     updated[slot] = description(Vars::heroName, Vars::storyStage);
-    writeSlotNames(updated);
+    try {
+        writeSlotNames(updated);
+    } catch (const platform::Error& e) {
+        throw SlotListNotUpdated(e.what());
+    }
     names = std::move(updated);
 }
 
 void loadGame(int slot) {
-    const std::string text = readWholeFile(slotPath(slot));
+    const std::string path = slotPath(slot);
+    const std::string text = platform::readTextFile(path);
     // The keys and the state go through the reader, which must use up exactly
     // their lines; the world follows, one value per line.
     const std::size_t worldStart = lineStart(text, kHeadLines);
-    platform::SeqReader in = platform::SeqReader::fromText(text.substr(0, worldStart));
+    platform::SeqReader in =
+        platform::SeqReader::fromText(text.substr(0, worldStart), "game.sv" + std::to_string(slot));
     const int k1 = int(in.nextInt(5, 255));
     const int k2 = int(in.nextInt(2, 5));
     std::vector<Value> values;

@@ -4,7 +4,22 @@
 #include <array>
 #include <string>
 
+#include "platform/error.h"
+
 namespace savefile {
+
+// saveGame's refusal of a state that a load would refuse, as before any game
+// has been started or loaded.
+class NotSaveable : public platform::Error {
+public:
+    using Error::Error;
+};
+
+// saveGame wrote the slot's file but could not update save.ini.
+class SlotListNotUpdated : public platform::Error {
+public:
+    using Error::Error;
+};
 
 inline constexpr const char* kFileError =
     "Error saving or loading the file.  The file may not exist or is corrupt.";
@@ -18,6 +33,8 @@ using SlotNames = std::array<std::string, kSlots>;
 std::string chapter(int storyStage);
 std::string description(const std::string& heroName, int storyStage);
 
+std::string saveIniPath();
+
 // save.ini. Reading throws platform::Error when the file is missing or holds
 // fewer than ten descriptions.
 SlotNames readSlotNames();
@@ -29,11 +46,12 @@ void writeSlotNames(const SlotNames& names);
 void createSlotNamesIfMissing();
 
 // Writes the whole game state into the slot's file, then its description
-// into save.ini and names. Throws platform::Error, and touches no file, when
-// the state holds a value that loadGame would refuse. Each file is replaced
-// whole or not at all, and save.ini is rewritten only after the slot file is
-// in place: a failure on the slot file leaves both files and names as they
-// were, one on save.ini leaves the new slot file under its old description.
+// into save.ini and names. Throws NotSaveable, and touches no file, when the
+// state holds a value that loadGame would refuse. Each file is replaced whole
+// or not at all, and save.ini is rewritten only after the slot file is in
+// place: a failure on the slot file leaves both files and names as they were
+// (platform::Error), one on save.ini leaves the new slot file under its old
+// description (SlotListNotUpdated).
 void saveGame(int slot, SlotNames& names);
 
 // Reads the slot's file into the game state. Nothing changes unless the whole

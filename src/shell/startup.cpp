@@ -5,13 +5,29 @@
 #include "platform/appfolder.h"
 #include "platform/dialogs.h"
 #include "platform/runtime.h"
+#include "platform/seqfile.h"
 #include "platform/single_instance.h"
+#include "shell/config.h"
 #include "shell/frmsplash.h"
 #include "shell/frmtitle.h"
+#include "shell/savefile.h"
 #include "shell/subs.h"
 #include "shell/vars.h"
+#include "world/map_files.h"
 
 namespace shell {
+namespace {
+
+// A save killed midway leaves its temporary file behind. Only the instance
+// holding the folder clears them, and only those of the files the game writes.
+void removeLeftoverTempFiles() {
+    platform::removeLeftoverTemp(config::path());
+    platform::removeLeftoverTemp(savefile::saveIniPath());
+    for (int slot = 0; slot < savefile::kSlots; ++slot) platform::removeLeftoverTemp(savefile::slotPath(slot));
+    for (int map = 0; map < world::kMapCount; ++map) platform::removeLeftoverTemp(world::mapFilePath(map));
+}
+
+}  // namespace
 
 bool Main() {
     Subs::seedRandom(std::uint32_t(std::chrono::system_clock::now().time_since_epoch().count()));
@@ -20,6 +36,7 @@ bool Main() {
                          "Thorncall II is already loaded.");
         return false;
     }
+    removeLeftoverTempFiles();
     frmSplash& splash = frmSplash::get();
     splash.showModal();
     if (splash.failed) return false;

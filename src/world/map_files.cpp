@@ -68,7 +68,7 @@ void readInto(const std::string& path, std::array<std::uint8_t, kMapValues>& out
     if (!in) throw platform::Error("The map file '" + shortName(path) + "' cannot be opened.");
     std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     if (in.bad()) throw platform::Error("The map file '" + shortName(path) + "' cannot be read.");
-    parseMapText(path, text, out);
+    parseMapText(path, platform::withoutByteOrderMark(text), out);
 }
 
 }  // namespace

@@ -23,7 +23,7 @@ using platform::vbNo;
 using platform::vbYes;
 using Strings = std::vector<std::string>;
 
-constexpr const char* kFileError = "Error saving or loading the file.  The file may not exist or is corrupt.";
+const std::string kFileError = "Error saving or loading the file.  The file may not exist or is corrupt.\n";
 enum Action { Load = 0, Save = 1, Return = 8 };
 
 // A whole world map that differs from a blank one almost everywhere.
@@ -257,26 +257,31 @@ TEST_F(SaveEditor, AFailedLoadResetsTheGameButNotTheWorldMap) {
     struct Case {
         const char* what;
         std::function<void(SaveEditor&)> prepare;
+        std::string reason;
     };
     const Case cases[] = {
-        {"never saved", [](SaveEditor&) {}},
+        {"never saved", [](SaveEditor&) {},
+         "Cannot read the file '" + slotFile(4) + "': No such file or directory"},
         {"damaged by hand",
          [](SaveEditor& t) {
              t.saveState(4);
              auto lines = shelltest::splitLines(shelltest::readFile(t.slotFile(4)));
              lines[4] = "strong";  // the hero's strength
              shelltest::writeFile(t.slotFile(4), shelltest::joinLines(lines));
-         }},
+         },
+         "The file 'game.sv4' is damaged: line 5 holds 'strong', which is not a number."},
         {"Max Health above its bar",
          [](SaveEditor& t) {
              Vars::heroMaxHP = 501;
              t.saveState(4);
-         }},
+         },
+         "Max Health: lies beyond its bar"},
         {"Max Health below its bar",
          [](SaveEditor& t) {
              Vars::heroMaxHP = 19;
              t.saveState(4);
-         }},
+         },
+         "Max Health: lies beyond its bar"},
     };
     shelltest::MsgBoxes boxes{h};
     for (const Case& c : cases) {
@@ -306,7 +311,7 @@ TEST_F(SaveEditor, AFailedLoadResetsTheGameButNotTheWorldMap) {
         run();
         ASSERT_EQ(boxes.seen.size(), first + 2);
         EXPECT_EQ(boxes.at(first).caption, "Are you sure you want to load this file?");
-        EXPECT_EQ(boxes.at(first + 1).text, kFileError);
+        EXPECT_EQ(boxes.at(first + 1).text, kFileError + c.reason);
         EXPECT_EQ(boxes.at(first + 1).caption, "File Not Found");
         EXPECT_TRUE(busyDuringMessage);
         EXPECT_EQ(Vars::heroName, "Nina");
@@ -395,8 +400,9 @@ TEST_F(SaveEditor, ASaveOnAFullDiskChangesNoFileAndKeepsTheGame) {
     EXPECT_EQ(frmSave::get().slotNames[1], "Kit  -  The Demons' Plan  20.2%");
 }
 
-// Before any load the state may be one the game could never load back.
-TEST_F(SaveEditor, ASaveOfAStateTheGameWouldRefuseTouchesNoFile) {
+// Before any load the state may be one the game could never load back: no
+// game has been started or loaded.
+TEST_F(SaveEditor, ASaveBeforeAnyGameSaysThereIsNoneAndTouchesNoFile) {
     Vars::heroMaxHP = 0;  // as in a program that has not started a game
     Vars::allyName.clear();
     const auto before = folderBytes(h.appDir);
@@ -405,7 +411,8 @@ TEST_F(SaveEditor, ASaveOfAStateTheGameWouldRefuseTouchesNoFile) {
     boxes.answer();
     run();
     ASSERT_EQ(boxes.seen.size(), 2u);
-    EXPECT_EQ(boxes.at(1).text, kFileError);
+    EXPECT_EQ(boxes.at(1).text, "There is no game to save.  Load a saved game or start a new one first.");
+    EXPECT_EQ(boxes.at(1).caption, "Thorncall II");
     EXPECT_EQ(folderBytes(h.appDir), before);
     EXPECT_EQ(Vars::heroMaxHP, 0);
 }

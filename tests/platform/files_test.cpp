@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <fstream>
 
 #include "harness.h"
@@ -73,6 +74,40 @@ TEST_F(FilesTest, DamagedNumbersAreErrors) {
     EXPECT_THROW(r.nextInt(0, 255), platform::Error);
     EXPECT_THROW(r.nextInt(0, 255), platform::Error);
     EXPECT_THROW(r.nextInt(0, 255), platform::Error);
+}
+
+// Damage is reported with the file, the line it lies on and what is wrong.
+TEST_F(FilesTest, ReaderErrorsNameTheFileTheLineAndTheFault) {
+    using Read = std::function<void(platform::SeqReader&)>;
+    const Read ints = [](platform::SeqReader& r) { for (;;) r.nextInt(0, 9); };
+    const Read lines = [](platform::SeqReader& r) { for (;;) r.lineInput(); };
+    struct Case {
+        const char* text;
+        Read read;
+        const char* fault;
+    } cases[] = {
+        {"1\r\n2\r\n", ints, "line 3 is missing: the file is too short"},
+        {"1\r\n2", ints, "line 3 is missing: the file is too short"},
+        {"", lines, "line 1 is missing: the file is too short"},
+        {"a\nb\rc", lines, "line 4 is missing: the file is too short"},
+        {"1,2\r\n3,x\r\n", ints, "line 2 holds 'x', which is not a number"},
+        {"1\r\n\r\n", ints, "line 2 holds '', which is not a number"},
+        {"1\r\n2\r\n1.5", ints, "line 3 holds 1.5, which is not a whole number from 0 to 9"},
+        {"1\r\n-1", ints, "line 2 holds -1, which is not a whole number from 0 to 9"},
+        {"12345678901234567890123456789x", ints,
+         "line 1 holds '123456789012345678901234...', which is not a number"},
+    };
+    const std::string path = h.appDir + "seq.txt";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        std::ofstream(path, std::ios::binary) << c.text;
+        platform::SeqReader r(path);
+        try {
+            c.read(r);
+        } catch (const platform::Damaged& e) {
+            EXPECT_EQ(e.what(), "The file 'seq.txt' is damaged: " + std::string(c.fault) + ".");
+        }
+    }
 }
 
 TEST_F(FilesTest, UncommittedOrFailedWritesLeaveTheOldFile) {

@@ -1,11 +1,14 @@
+#include <algorithm>
 #include <functional>
 
 #include "platform/error.h"
 #include "platform/seqfile.h"
+#include "shell/config.h"
 #include "shell/savefile.h"
 #include "shell/vars.h"
 #include "support/game_test.h"
 #include "test_util.h"
+#include "world/map_files.h"
 
 namespace {
 
@@ -338,6 +341,27 @@ TEST_F(SaveFile, ReadsSaveIniLineByLine) {
     EXPECT_THROW(savefile::readSlotNames(), platform::Error);
     std::remove((h.appDir + "save.ini").c_str());
     EXPECT_THROW(savefile::readSlotNames(), platform::Error);
+}
+
+// Some editors start a text file with a UTF-8 byte-order mark: every reader
+// skips it.
+TEST_F(SaveFile, ConfigGameAndMapFilesMayStartWithAByteOrderMark) {
+    Vars::keySelect = 32;
+    config::save();
+    fillDistinctState();
+    save(1, 50, 4);
+    world::writeMapFile(h.appDir + "0.map", world::mapSlice(6));
+    const std::string saved = stateBytes();
+    for (const char* name : {"config.ini", "game.sv1", "0.map"})
+        writeFile(h.appDir + name, "\xEF\xBB\xBF" + readFile(h.appDir + name));
+    harness::resetGameState();
+    Vars::keySelect = 13;
+    config::load();
+    savefile::loadGame(1);
+    EXPECT_EQ(Vars::keySelect, 32);
+    EXPECT_EQ(stateBytes(), saved);
+    world::readMapFile(h.appDir + "0.map", world::mapSlice(0));
+    EXPECT_TRUE(std::ranges::equal(world::mapSlice(0), world::mapSlice(6)));
 }
 
 TEST(SlotDescription, ChapterAndPercentAtTheStageBoundaries) {

@@ -1,3 +1,5 @@
+#include <filesystem>
+
 #include "platform/keys.h"
 #include "platform/seqfile.h"
 #include "shell/frmgame.h"
@@ -74,10 +76,53 @@ TEST_F(SaveScreen, AFailedLoadSaysSoAndChangesNothing) {
     h.then([] { EXPECT_TRUE(frmGame::get().isLoaded()); });
     h.key(vk::Escape);
     frmGame::get().showModal();
-    EXPECT_EQ(boxes.at(0).text, "Error saving or loading the file.  The file may not exist or is corrupt.");
+    EXPECT_EQ(boxes.at(0).text, "Error saving or loading the file.  The file may not exist or is corrupt.\n"
+                                "Cannot read the file '" + slotFile(7) + "': No such file or directory");
     EXPECT_EQ(boxes.at(0).caption, "File Not Found");
     EXPECT_EQ(Vars::heroName, "Kept");
     EXPECT_FALSE(frmMap::get().isLoaded());
+}
+
+// A full disk under the slot's file saves nothing; under save.ini the game
+// is saved all the same and the screen closes as after any save.
+TEST_F(SaveScreen, AFailedSaveSaysWhyAndWhetherTheGameWasSaved) {
+    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+    struct Case {
+        const char* fullFile;
+        std::string text;
+        const char* caption;
+        bool saved;
+    };
+    const Case cases[] = {
+        {"game.sv2.tmp",
+         "Error saving or loading the file.  The file may not exist or is corrupt.\nCannot write the file '" +
+             slotFile(2) + "': No space left on device",
+         "File Not Found", false},
+        {"save.ini.tmp",
+         "The game was saved, but the list of saved games could not be updated.\nCannot write the file '" +
+             h.appDir + "save.ini': No space left on device",
+         "Game Saved", true},
+    };
+    const std::string ini = shelltest::readFile(h.appDir + "save.ini");
+    Vars::saveMode = -1;
+    Vars::heroName = "Kit";
+    shelltest::MsgBoxes boxes{h};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.fullFile);
+        std::filesystem::create_symlink("/dev/full", h.appDir + c.fullFile);
+        const std::size_t first = boxes.seen.size();
+        h.scriptDraws({{5, 255, 60}, {2, 5, 4}});
+        h.click("frmGame", "lbl3", 2);
+        boxes.answer();
+        if (!c.saved) h.key(vk::Escape);
+        frmGame::get().showModal();
+        ASSERT_EQ(boxes.seen.size(), first + 1);
+        EXPECT_EQ(boxes.at(first).text, c.text);
+        EXPECT_EQ(boxes.at(first).caption, c.caption);
+        EXPECT_EQ(platform::fileExists(slotFile(2)), c.saved);
+        EXPECT_EQ(shelltest::readFile(h.appDir + "save.ini"), ini);
+        std::filesystem::remove(h.appDir + c.fullFile);
+    }
 }
 
 TEST_F(SaveScreen, ALoadGoesOnOnTheMapScreen) {

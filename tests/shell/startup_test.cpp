@@ -37,15 +37,19 @@ protected:
     }
     std::uint64_t titleShownAt = 0;
 
-    void expectSettingsError(const std::string& file, const std::string& content) {
+    void expectSettingsError(const std::string& file, const std::string& content, const std::string& reason) {
         writePictures(h.appDir);
         shelltest::writeFile(h.appDir + file, content);
+        expectStartUpError(
+            "An error has occured loading the file 'config.ini' or 'save.ini'.  It may be corrupt.  To "
+            "recreate this file, delete it from the installed directory and run the program again.\n" +
+            reason);
+    }
+    void expectStartUpError(const std::string& text) {
         shelltest::MsgBoxes boxes{h};
         boxes.answer();
         EXPECT_FALSE(shell::Main());
-        EXPECT_EQ(boxes.at(0).text,
-                  "An error has occured loading the file 'config.ini' or 'save.ini'.  It may be corrupt.  To "
-                  "recreate this file, delete it from the installed directory and run the program again.");
+        EXPECT_EQ(boxes.at(0).text, text);
         EXPECT_EQ(boxes.at(0).caption, "Error");
         EXPECT_FALSE(frmTitle::get().isLoaded());
         EXPECT_TRUE(h.audio.music().empty());
@@ -86,11 +90,39 @@ TEST_F(StartUp, ReadsTheSettingsOfAnExistingFile) {
 }
 
 TEST_F(StartUp, ADamagedSettingsFileEndsTheProgram) {
-    expectSettingsError("config.ini", "39\r\n37\r\n");
+    expectSettingsError("config.ini", "39\r\n300\r\n",
+                        "The file 'config.ini' is damaged: line 2 holds 300, which is not a whole number from 1 to 255.");
 }
 
 TEST_F(StartUp, ADamagedSlotsFileEndsTheProgram) {
-    expectSettingsError("save.ini", "[SAVE DATA]\r\nEmpty\r\n");
+    expectSettingsError("save.ini", "[SAVE DATA]\r\nEmpty\r\n",
+                        "The file 'save.ini' is damaged: line 3 is missing: the file is too short.");
+}
+
+// Nothing is damaged, so nothing is to be deleted.
+TEST_F(StartUp, AFirstStartOnAFullDiskSaysWhyWithoutAdvisingADeletion) {
+    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+    writePictures(h.appDir);
+    h.onShow("frmSplash", [this](platform::Form&) {
+        std::filesystem::create_symlink("/dev/full", h.appDir + "config.ini.tmp");
+    });
+    expectStartUpError("Thorncall II cannot read or write its files in the installed directory.\nCannot write the file '" +
+                       h.appDir + "config.ini': No space left on device");
+    EXPECT_FALSE(std::filesystem::exists(h.appDir + "config.ini"));
+}
+
+// Killed saves leave temporary files; only the game's own names go.
+TEST_F(StartUp, RemovesTheGamesLeftoverTemporaryFilesAndNothingElse) {
+    writePictures(h.appDir);
+    const Strings leftovers = {"config.ini.tmp", "save.ini.tmp", "game.sv0.tmp", "game.sv9.tmp", "0.map.tmp", "6.map.tmp"};
+    const Strings others = {"game.sv10.tmp", "7.map.tmp", "notes.tmp", "game.sv3.tmp.bak", "game.sv3"};
+    for (const std::string& name : leftovers) shelltest::writeFile(h.appDir + name, "x");
+    for (const std::string& name : others) shelltest::writeFile(h.appDir + name, "x");
+    std::filesystem::create_directory(h.appDir + "game.sv5.tmp");
+    EXPECT_TRUE(shell::Main());
+    for (const std::string& name : leftovers) EXPECT_FALSE(std::filesystem::exists(h.appDir + name)) << name;
+    for (const std::string& name : others) EXPECT_TRUE(std::filesystem::exists(h.appDir + name)) << name;
+    EXPECT_TRUE(std::filesystem::is_directory(h.appDir + "game.sv5.tmp"));
 }
 
 TEST_F(StartUp, APictureThatFailsIsNamedAndEndsTheProgram) {
@@ -120,6 +152,17 @@ TEST_P(DamagedPicture, IsNamedAndEndsTheProgram) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EmptyNoiseOrCut, DamagedPicture, ::testing::Values(0, 1, 2));
+
+TEST_F(StartUp, APictureTheDecoderRefusesWithoutAReasonGetsOne) {
+    writePictures(h.appDir);
+    // A GIF whose colour table is said to hold four colours but holds two.
+    const std::string gif("GIF89a\x01\x00\x01\x00\x81\x00\x00\x00\x00\x00\xff\xff\xff"
+                          ",\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00;",
+                          35);
+    shelltest::writeFile(h.appDir + "graphics/char0.gif", gif);
+    expectStartUpError("Cannot load the picture '" + h.appDir +
+                       "graphics/char0.gif': not a picture this game can read");
+}
 
 // A missing config.ini or save.ini is written afresh; the other is kept.
 class OneSettingsFileMissing : public StartUp, public ::testing::WithParamInterface<const char*> {};
@@ -155,6 +198,7 @@ TEST_F(StartUp, ASecondInstanceRefusesToRun) {
     char byte = 0;
     ASSERT_EQ(read(ready[0], &byte, 1), 1);
     ASSERT_EQ(byte, '1');
+    shelltest::writeFile(h.appDir + "game.sv0.tmp", "being written");  // by the first instance
 
     shelltest::MsgBoxes boxes{h};
     boxes.answer();
@@ -162,6 +206,7 @@ TEST_F(StartUp, ASecondInstanceRefusesToRun) {
     EXPECT_EQ(boxes.at(0).text, "Thorncall II is already running!  Terminating. . .");
     EXPECT_EQ(boxes.at(0).caption, "Thorncall II is already loaded.");
     EXPECT_FALSE(frmTitle::get().isLoaded());
+    EXPECT_TRUE(std::filesystem::exists(h.appDir + "game.sv0.tmp"));
 
     // Once the first one has ended, the program starts.
     ASSERT_EQ(write(release[1], "x", 1), 1);
