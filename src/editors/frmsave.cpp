@@ -182,7 +182,11 @@ void frmSave::loadSlot(int slot) {
         const int value = barValue(row);
         if (value < row.min || value > row.max) {
             Vars::mapData = *worldBefore;
-            throw platform::Error(std::string(row.caption) + " lies beyond its bar");
+            std::string name = row.caption;
+            name.pop_back();  // the caption's colon
+            throw platform::Error("The saved " + name + " of " + std::to_string(value) +
+                                  " lies beyond the editor's bar, " + std::to_string(row.min) + " to " +
+                                  std::to_string(row.max) + ".");
         }
     }
     showLoadedValues();

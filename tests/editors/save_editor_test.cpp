@@ -275,13 +275,13 @@ TEST_F(SaveEditor, AFailedLoadResetsTheGameButNotTheWorldMap) {
              Vars::heroMaxHP = 501;
              t.saveState(4);
          },
-         "Max Health: lies beyond its bar"},
+         "The saved Max Health of 501 lies beyond the editor's bar, 20 to 500."},
         {"Max Health below its bar",
          [](SaveEditor& t) {
              Vars::heroMaxHP = 19;
              t.saveState(4);
          },
-         "Max Health: lies beyond its bar"},
+         "The saved Max Health of 19 lies beyond the editor's bar, 20 to 500."},
     };
     shelltest::MsgBoxes boxes{h};
     for (const Case& c : cases) {
