@@ -66,8 +66,8 @@ void printRun(const Run& r) {
     std::printf("  defeats: %zu\n", rec.defeats.size());
     for (const fairplay::Defeat& d : rec.defeats)
         std::printf("    at stage %d, map %d (%d, %d), group %d\n", d.stage, d.map, d.x, d.y, d.group);
-    std::printf("  battles: %d (%d fixed), %d fought to grind; chests opened: %d\n", rec.battles, rec.fixedFights,
-                rec.grindBattles, rec.chests);
+    std::printf("  battles: %d (%d fixed), %d fought to grind; chests opened: %d; rests taken: %d\n", rec.battles,
+                rec.fixedFights, rec.grindBattles, rec.chests, rec.rests);
     std::printf("  play time %s, grinding %s (%.0f %%)\n", clock(rec.ms).c_str(), clock(rec.grindMs).c_str(),
                 rec.ms ? 100.0 * double(rec.grindMs) / double(rec.ms) : 0.0);
     std::printf("  level at 344: %d, at 738: %d, at the last battle: %d\n", rec.levelAt(344), rec.levelAt(738),

@@ -1,6 +1,7 @@
 // The area scripts: the story route's triggers, run after every step.
 #include "cutscenes/frmcutscene.h"
 #include "party/frmchangecharacter.h"
+#include "party/party.h"
 #include "shell/frmtitle.h"
 #include "shell/vars.h"
 #include "world/frmmap.h"
@@ -60,6 +61,10 @@ void frmMap::runActions(const world::Trigger& t, std::size_t from) {
             if (!fixedFight(a.n)) return;
             break;
         case world::Op::changeAlly: frmChangeCharacter::get().showModal(); break;
+        case world::Op::refillParty:
+            Subs::refillParty();
+            redraw();
+            break;
         case world::Op::stage: Vars::storyStage = Vars::i16(a.n); break;
         case world::Op::endGame:
             Vars::heroHP = 0;

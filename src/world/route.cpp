@@ -19,7 +19,7 @@ std::span<const Trigger> routeOf(int map) {
 
 const Trigger* triggerAt(int map, int stage, int x, int y) {
     for (const Trigger& t : routeOf(map))
-        if (t.stage == stage && t.area.holds(x, y)) return &t;
+        if (t.liveAt(stage) && t.area.holds(x, y)) return &t;
     return nullptr;
 }
 

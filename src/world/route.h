@@ -15,6 +15,7 @@ enum class Op : std::uint8_t {
     scene,       // frmCutscene, modally, for the present storyStage
     fight,       // a fixed battle; the actions stop unless it is won
     changeAlly,  // frmChangeCharacter, modally
+    refillParty, // a rest: the party's health and magic back to their maxima
     stage,       // storyStage := n
     endGame,     // the story is over: back to the title screen
 };
@@ -40,6 +41,7 @@ constexpr Action scene() { return {Op::scene}; }
 constexpr Action fight(int group) { return {Op::fight, group}; }
 constexpr Action stage(int next) { return {Op::stage, next}; }
 constexpr Action changeAlly() { return {Op::changeAlly}; }
+constexpr Action refillParty() { return {Op::refillParty}; }
 constexpr Action endGame() { return {Op::endGame}; }
 constexpr Action heroThenGo(const char* text) {
     return {Op::sayAndGo, 0, kHeroPortrait, nullptr, text};
@@ -55,7 +57,7 @@ struct Spot {
     int x = -1, y = -1;
 };
 
-inline constexpr std::size_t kMaxActions = 5;
+inline constexpr std::size_t kMaxActions = 7;
 
 struct Trigger {
     std::int16_t stage;
@@ -63,6 +65,10 @@ struct Trigger {
     std::array<Action, kMaxActions> actions;
     // A corridor monster stands here, drawn until the stage has passed.
     Spot monster{};
+    // Live from `stage` through this one too (a rest the party may come back to).
+    std::int16_t lastStage = 0;
+
+    constexpr bool liveAt(int s) const { return s == stage || (s > stage && s <= lastStage); }
 };
 
 // The triggers of a map, in the order they are tried.

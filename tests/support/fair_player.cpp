@@ -40,13 +40,15 @@ constexpr int kPotionGap = 40;            // a potion for a gap this big; a herb
 constexpr int kChestDetour = 16;          // steps a player turns aside for a chest in sight
 constexpr int kViewHalfWidth = 10, kViewHalfHeight = 7;
 constexpr int kMaxGrindBattles = 60;      // per fixed fight
+constexpr double kRestBelow = 0.5;        // a member under this share of its maximum looks for a rest
+constexpr int kRestReach = 400;           // steps a player walks back for a rest
 constexpr int kStepsForABattle = 600;     // a grinding walk that meets no battle gives up
 constexpr int kSlot = 0;
 
 // The rule of readiness: the party takes on a fixed fight when, by the
 // estimate, its monsters would take at most this share of either member's
-// maximum health before they fall.
-constexpr double kReadyShare = 0.5;
+// maximum health before they fall (healing and the ally's spells left out).
+constexpr double kReadyShare = 0.8;
 
 // The new-game spread, one entry of the creation screen per point: four into
 // strength (entry 1), three into dexterity (3), three into wisdom (5).
@@ -251,8 +253,11 @@ void Player::press(int key) {
 }
 
 void Player::beforeWalk(const world::Trigger& goal) {
+    const int stage = Vars::storyStage;
     pickUpChestsInSight();
-    if (!map().isLoaded()) return;
+    if (!map().isLoaded() || Vars::storyStage != stage) return;
+    restIfHurt();
+    if (!map().isLoaded() || Vars::storyStage != stage) return;
     for (const world::Action& a : goal.actions)
         if (a.op == world::Op::fight) {
             grindBefore(a.n);
@@ -263,10 +268,13 @@ void Player::beforeWalk(const world::Trigger& goal) {
 void Player::pickUpChestsInSight() {
     for (int n = 0; n < 10 && map().isLoaded(); ++n) {
         const Cell from = storywalk::here();
-        const std::vector<Move> path = storywalk::pathTo([from](const Cell& c) {
-            return c.map == from.map && std::abs(c.x - from.x) <= kViewHalfWidth &&
-                   std::abs(c.y - from.y) <= kViewHalfHeight && isChest(Vars::cell(c.x, c.y, 1, c.map));
-        });
+        // Around the story's places: a chest is no reason to start a fight.
+        const std::vector<Move> path = storywalk::pathTo(
+            [from](const Cell& c) {
+                return c.map == from.map && std::abs(c.x - from.x) <= kViewHalfWidth &&
+                       std::abs(c.y - from.y) <= kViewHalfHeight && isChest(Vars::cell(c.x, c.y, 1, c.map));
+            },
+            [](const Cell& c) { return world::triggerAt(c.map, Vars::storyStage, c.x, c.y) != nullptr; });
         if (path.empty() || int(path.size()) > kChestDetour) return;
         for (const Move& m : path) {
             press(m.key);
@@ -322,33 +330,63 @@ bool Player::partyReady(int group) const {
     return cost.hero <= kReadyShare && cost.ally <= kReadyShare;
 }
 
-void Player::grindBefore(int group) {
-    if (partyReady(group)) return;
-    std::vector<Move> path = storywalk::pathTo([](const Cell& c) {
+bool Player::hurt() const {
+    return std::min(double(Vars::heroHP) / std::max<int>(Vars::heroMaxHP, 1),
+                    double(Vars::allyHP) / std::max<int>(Vars::allyMaxHP, 1)) < kRestBelow;
+}
+
+void Player::restIfHurt() {
+    if (!map().isLoaded() || !hurt()) return;
+    const int stage = Vars::storyStage;
+    auto rests = [stage](const Cell& c) {
+        const world::Trigger* t = world::triggerAt(c.map, stage, c.x, c.y);
+        return t != nullptr && std::any_of(t->actions.begin(), t->actions.end(), [](const world::Action& a) {
+                   return a.op == world::Op::refillParty;
+               });
+    };
+    const std::vector<Move> path = storywalk::pathTo(
+        rests, [stage](const Cell& c) { return storywalk::storyTriggerAt(c, stage) != nullptr; });
+    if (path.empty() || int(path.size()) > kRestReach) return;
+    for (const Move& m : path) {
+        press(m.key);
+        if (!map().isLoaded() || Vars::storyStage != stage || !(storywalk::here() == m.to)) return;
+    }
+    ++record_.rests;
+}
+
+bool Player::walkToBattleGround(int& key) {
+    const std::vector<Move> path = storywalk::pathTo([](const Cell& c) {
         Cell next;
-        int key = 0;
-        return battleGround(c) && groundBeside(c, next, key);
+        int k = 0;
+        return battleGround(c) && groundBeside(c, next, k);
     });
     for (const Move& m : path) {
         press(m.key);
-        if (!map().isLoaded() || !(storywalk::here() == m.to)) return;
+        if (!map().isLoaded() || !(storywalk::here() == m.to)) return false;
     }
     Cell next;
-    int key = 0;
-    if (!groundBeside(storywalk::here(), next, key)) return;
+    return groundBeside(storywalk::here(), next, key);
+}
 
+void Player::grindBefore(int group) {
+    restIfHurt();
+    if (!map().isLoaded() || partyReady(group)) return;
     grinding_ = true;
     const std::uint64_t started = h_.now();
-    for (int fought = 0; fought < kMaxGrindBattles && !partyReady(group); ++fought) {
+    for (int fought = 0; fought < kMaxGrindBattles && map().isLoaded() && !partyReady(group); ++fought) {
+        restIfHurt();
+        int key = 0;
+        if (!map().isLoaded() || !walkToBattleGround(key)) break;
         const int before = record_.battles;
         for (int n = 0; n < kStepsForABattle && record_.battles == before && map().isLoaded(); ++n) {
             press(key);
             key = opposite(key);
         }
-        if (!map().isLoaded() || record_.battles == before) break;
+        if (record_.battles == before) break;
     }
     record_.grindMs += h_.now() - started;
     grinding_ = false;
+    restIfHurt();
 }
 
 void Player::save() {

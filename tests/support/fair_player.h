@@ -4,8 +4,9 @@
 // read, chests in sight opened, battles fought by a simple policy (attack;
 // heal whoever of the two is lower once one is under 40 % and a Cure, herb or
 // potion is at hand; never flee), random battles fought before a fixed fight
-// the party is too weak for, a save after every scene and, when the party
-// falls, that save loaded again. Shared by the fair play-through benchmark
+// the party is too weak for, a rest the story offers taken when one of the
+// two is under half its health and the rest is near, a save after every scene
+// and, when the party falls, that save loaded again. Shared by the fair play-through benchmark
 // and its short test.
 #include <cstdint>
 #include <string>
@@ -32,7 +33,7 @@ struct SceneMark {
 struct Record {
     std::vector<Defeat> defeats;
     std::vector<SceneMark> scenes;
-    int battles = 0, grindBattles = 0, fixedFights = 0, chests = 0;
+    int battles = 0, grindBattles = 0, fixedFights = 0, chests = 0, rests = 0;
     std::uint64_t ms = 0, grindMs = 0;  // virtual play time, and the part of it spent grinding
     bool ended = false;                 // the ending was reached
     std::string stuck;                  // why the run stopped short, if it did
@@ -74,6 +75,9 @@ private:
     void loadAfterDefeat();
     void pickUpChestsInSight();
     void grindBefore(int group);
+    bool hurt() const;
+    void restIfHurt();
+    bool walkToBattleGround(int& key);
     bool partyReady(int group) const;
 
     Record record_;

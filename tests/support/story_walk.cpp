@@ -32,7 +32,8 @@ Cell cellOf(std::size_t i) {
 
 Cell here() { return {Vars::curMap, Vars::posX, Vars::posY}; }
 
-std::vector<Move> pathTo(const std::function<bool(const Cell&)>& goal) {
+std::vector<Move> pathTo(const std::function<bool(const Cell&)>& goal,
+                         const std::function<bool(const Cell&)>& avoid) {
     const Cell start = here();
     std::vector<int> from(std::size_t(Vars::kMaps) * kCellsPerMap, -1), keyInto(from.size(), 0);
     std::deque<Cell> todo{start};
@@ -53,7 +54,9 @@ std::vector<Move> pathTo(const std::function<bool(const Cell&)>& goal) {
             if (from[i] >= 0) continue;
             from[i] = int(indexOf(c));
             keyInto[i] = keys[d];
-            if (goal(next)) {
+            const bool reached = goal(next);
+            if (!reached && avoid && avoid(next)) continue;
+            if (reached) {
                 std::vector<Move> path;
                 for (std::size_t at = i; at != indexOf(start); at = std::size_t(from[at]))
                     path.push_back({keyInto[at], cellOf(at)});

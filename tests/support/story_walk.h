@@ -28,8 +28,10 @@ struct Move {
 };
 
 // The shortest way from the hero's cell to the nearest cell (one step away at
-// least) that `goal` accepts; empty when there is none.
-std::vector<Move> pathTo(const std::function<bool(const Cell&)>& goal);
+// least) that `goal` accepts, through no cell that `avoid` names; empty when
+// there is none.
+std::vector<Move> pathTo(const std::function<bool(const Cell&)>& goal,
+                         const std::function<bool(const Cell&)>& avoid = {});
 
 // A trigger live at `stage` on that cell that moves the story on, or nullptr.
 const world::Trigger* storyTriggerAt(const Cell& c, int stage);

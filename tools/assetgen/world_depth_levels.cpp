@@ -29,8 +29,11 @@ DepthDesign caves() {
     // passage runs through, where the Guards' monsters wait in a line.
     d.halls = {{150, 97, 2, 28}};
     d.pools = {{86, 76, 4, 2}, {38, 57, 3, 2}, {133, 29, 2, 2}, {176, 117, 2, 2}};
+    // The Guards keep their stores in the hall between the beasts: the party
+    // meets them fight by fight, with no rest until the palace.
     d.chests = {{92, 84, 3},  {40, 64, 6},  {104, 121, 2}, {152, 92, 7}, {64, 107, 5}, {123, 68, 1},
-                {172, 42, 4}, {18, 101, 8}, {78, 136, 1},  {28, 29, 6}};
+                {172, 42, 4}, {18, 101, 8}, {78, 136, 1},  {28, 29, 6},
+                {151, 119, 8}, {150, 116, 6}, {151, 113, 8}, {150, 110, 6}, {151, 107, 8}, {150, 104, 8}};
     return d;
 }
 
