@@ -10,7 +10,7 @@ namespace {
 constexpr std::uint8_t kFirstAlly = 18;  // Sofi
 
 // A new hero sets out with the only gear she will ever have (no chest or
-// place gives more): a long sword, chain mail, a round shield, a helmet and
+// place gives more): a long sword, chain mail, a kite shield, a helmet and
 // bracers, and a few herbs, since the first fights come before any chest.
 constexpr std::array<std::uint8_t, 5> kFirstGear = {4, 3, 2, 2, 2};
 constexpr std::array<std::uint8_t, 4> kFirstItems = {5, 0, 0, 0};  // herbs, berries, potions, fire potions

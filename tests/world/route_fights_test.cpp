@@ -112,7 +112,7 @@ TEST_F(RouteFights, AWaitingMonsterIsDrawnOnItsCellUntilBeaten) {
 }
 
 TEST_F(RouteFights, ALineWithMoreToFollowWaitsForOK) {
-    // The shrine: the scene sends the hero to the doorstep, then two lines.
+    // The shrine: the scene sends the hero to the doorstep, then three lines and a rest.
     frmTileset& store = frmTileset::get();
     for (int i = 0; i <= 12; ++i) {
         store.battle.put(i, platform::MakePicture(8, 8, 0xFF000000));
@@ -138,9 +138,20 @@ TEST_F(RouteFights, ALineWithMoreToFollowWaitsForOK) {
     ASSERT_TRUE(map().talkShown());
     EXPECT_EQ(speaker.Caption, "Jack");  // the companion who just joined
     EXPECT_EQ(Vars::portraitId, 51);
-    EXPECT_EQ(Vars::talkChain, 0);
+    // Then the monks' rest: its line waits, and OK refills the party.
+    Vars::heroHP = 3;
+    Vars::heroMP = 0;
+    Vars::allyHP = 1;
+    press(Vars::keySelect);
+    ASSERT_TRUE(map().talkShown());
+    EXPECT_EQ(speaker.Caption, "Monk");
+    EXPECT_EQ(Vars::talkChain, -1);
+    EXPECT_EQ(Vars::heroHP, 3);
     press(Vars::keySelect);
     EXPECT_FALSE(map().talkShown());
+    EXPECT_EQ(Vars::heroHP, Vars::heroMaxHP);
+    EXPECT_EQ(Vars::heroMP, Vars::heroMaxMP);
+    EXPECT_EQ(Vars::allyHP, Vars::allyMaxHP);
     walk(vk::Down);
     EXPECT_EQ(Vars::posY, 131);
     EXPECT_FALSE(map().talkShown());  // the trigger has passed

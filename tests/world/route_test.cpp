@@ -134,6 +134,34 @@ TEST(Route, CorridorMonstersStandInTheirWayAndFallInOrder) {
     }
 }
 
+// A rest the party may come back to is live from its first stage through its
+// last, and neither before nor after; a story trigger only at its own stage.
+TEST(Route, ARestIsLiveThroughItsStagesOnly) {
+    struct Case {
+        int map, x, y, stage;
+        bool live;
+    };
+    const Case cases[] = {
+        {0, 170, 117, 258, false}, {0, 170, 117, 259, true}, {0, 170, 117, 300, true},
+        {0, 170, 117, 340, true},  {0, 170, 117, 341, false}, {0, 164, 116, 203, true},
+        {0, 164, 116, 204, false}, {0, 164, 116, 202, false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(world::triggerAt(c.map, c.stage, c.x, c.y) != nullptr, c.live)
+            << c.x << "," << c.y << " at stage " << c.stage;
+    }
+    // Every rest ends in the refill, after a line that waits for OK.
+    for (const Placed& p : allTriggers()) {
+        const auto& a = p.trigger->actions;
+        for (std::size_t i = 0; i < a.size(); ++i) {
+            if (a[i].op != Op::refillParty) continue;
+            ASSERT_GT(i, 0u);
+            EXPECT_EQ(a[i - 1].op, Op::say) << "map " << p.map << " stage " << p.trigger->stage;
+            EXPECT_TRUE(i + 1 == a.size() || a[i + 1].op == Op::none);
+        }
+    }
+}
+
 class RouteInTheWorld : public harness::HarnessTest {
 protected:
     void SetUp() override {
