@@ -110,7 +110,7 @@ constexpr SceneStep kSteps460[] = {
     {2, setPortrait(Darwin), setLine("Seventy of my people, Mystic Demons every one. Fewer than I would like, more than they expect.")},
     {3, setPortrait(Jack), setLine("A hundred and ten against a whole mountain of them. I've fought worse odds. Not many.")},
     {4, setPortrait(Darwin), setLine("Numbers are not the whole of it. Inside that volcano the heat alone would cut your men down.")},
-    {5, setPortrait(Jack), setLine("My lads don't mind sweat. A bit of heat never stopped them yet.")},
+    {5, setPortrait(Jack), setLine("My lads have sweated in this cave a week without a grumble. A bit of heat never stopped them.")},
     {6, setPortrait(Darwin), setLine("Not this heat. Without a spell on them, Human skin blisters before the first tunnel ends.")},
     {7, setPortrait(Jack), setLine("Then your people cast their spells on mine. Can seventy of yours cover forty of mine?")},
     {8, setPortrait(Darwin), setLine("Not all at once. A shielding spell holds best over a few bodies, kept close together.")},

@@ -23,7 +23,7 @@ constexpr Operation kSetUp[] = {
 };
 
 constexpr SceneStep kSteps[] = {
-    {1, setPortrait(Father), setLine("Patience, Ryu. Sit down. What is said at this table tonight stays at this table.")},
+    {1, setPortrait(Father), setLine("Patience, Ryu. Sit down. What is said here today stays between the four of us.")},
     {2, setPortrait(Ryu), setLine("Fine, I'm sitting. But half the country already knows the Demons are on the move.")},
     {3, setPortrait(Father), setLine("Knowing that they move is not knowing why. That is what this council is for.")},
     {4, setPortrait(Ryu), setLine("Sonia, you rode out to the border villages. Did you see them yourself?")},
@@ -75,8 +75,8 @@ constexpr SceneStep kSteps[] = {
     {50, setPortrait(Father), setLine("You stay here until this is over. Do you understand me?")},
     {51, setPortrait(Sonia), setLine("Ryu... please. Your father only wants you safe. We all do.")},
     {52, setPortrait(Father), setLine("This council is over. Double the watch, and send riders to warn the villages.")},
-    {53, setPortrait(Tina), setLine("At once, sir. My scouts will be on the roads before dawn.")},
-    {54, setPortrait(Father), setLine("Ryu, go to your room and rest. We will speak again in the morning.")},
+    {53, setPortrait(Tina), setLine("It will be done, sir. My scouts will be on the roads before dawn.")},
+    {54, setPortrait(Father), setLine("Ryu, go to your room and stay there. We will speak again in the morning.")},
     {55, setPortrait(Sonia), setLine("Ryu? Where are you going? That's not the way to your room.")},
     {56, setPortrait(Ryu), setLine("I'm sorry, Sonia. I'm going to find the Holy Chapel, and my sister with it.")},
     {57, setPortrait(Sonia), setLine("Ryu, wait! You don't have a map, or supplies, or even a ship!")},

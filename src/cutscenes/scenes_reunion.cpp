@@ -37,7 +37,7 @@ constexpr SceneStep kSteps[] = {
     {9, setPortrait(Sonia), setLine("Leave him be, Bree. He boasts loudest when he's most relieved.")},
     {10, setPortrait(Jack), setLine("Good to have you back, Ryu. Now, there are still Demons to deal with.")},
     {11, setPortrait(Myst), setLine("I can feel them in the volcano. Few, and scattered, but they are there.")},
-    {12, setPortrait(Darwin), setLine("Stragglers. Without their masters they will hide in the deep tunnels.")},
+    {12, setPortrait(Darwin), setLine("Stragglers. Their masters fled below, to the Demons' hold under the mountain's roots.")},
     {13, setPortrait(Ryu), setLine("Then let's go and dig them out! I'm not tired yet.")},
     // The man on the east road.
     {14, setPortrait(Sonia), setLine("Wait. There's something else. The townsfolk saw a man on the east road this morning.")},
@@ -51,7 +51,7 @@ constexpr SceneStep kSteps[] = {
     {21, setPortrait(Darwin), setLine("Agreed. Find him, and finish him. He has led the Demon armies long enough.")},
     {22, setPortrait(Sonia), setLine("Finish him? Darwin, whatever he's done, he's still their brother.")},
     {23, setPortrait(Hero), setLine("I'll go after him. But I want to talk to him, not kill him.")},
-    {24, setPortrait(Darwin), setLine("Talk? He set the Demons hunting your own family. Words are wasted on him.")},
+    {24, setPortrait(Darwin), setLine("Talk? He wants your brother's blood, and he would take yours as gladly. Words are wasted on him.")},
     {25, setPortrait(Hero), setLine("He's our brother, Darwin. Maybe no one has ever spoken to him as one.")},
     {26, setPortrait(Bree), setLine("He's a Demon general. Speak to him and he'll cut your throat mid-sentence.")},
     {27, setPortrait(Chi), setLine("The monks would say her heart is right. If blood can be spared, it must be tried.")},
@@ -68,8 +68,8 @@ constexpr SceneStep kSteps[] = {
     {37, setPortrait(Darwin), setLine("My people know those tunnels now. We will clear them, level by level.")},
     {38, setPortrait(Bree), setLine("And when we're done? We can't all sit in a volcano waiting for her.")},
     {39, setPortrait(Myst), setLine("The first house in this town has room for all of us. We could wait there.")},
-    {40, setPortrait(Chi), setLine("Whoever is not at her side will be in that house. She can come and choose as she needs.")},
-    {41, setPortrait(Jack), setLine("Good. We hunt by day and meet at the first house each night.")},
+    {40, setPortrait(Chi), setLine("Then let it be so. One of us walks with her now; the rest wait in that house until she returns.")},
+    {41, setPortrait(Jack), setLine("Good. We hunt by day, and keep a lamp lit in the first house for her each night.")},
     // The tunnel, and who built it.
     {42, setPortrait(Sonia), setLine("One more thing. I want to know who built that tunnel through the mine.")},
     {43, setPortrait(Hero), setLine("The one under the sea? I thought the Demons dug it.")},
@@ -85,7 +85,7 @@ constexpr SceneStep kSteps[] = {
     // The orphanage.
     {53, setPortrait(Sonia), setLine("Towns can be filled again. Your sister has plans of her own, from what she tells me.")},
     {54, setPortrait(Hero), setLine("When this is over, I'm going to rebuild the orphanage. For Sofi.")},
-    {55, setPortrait(Sonia), setLine("She would have liked that. You've carried her with you this whole way.")},
+    {55, setPortrait(Sonia), setLine("A home for children, in her name. You've carried her with you this whole way.")},
     {56, setPortrait(Hero), setLine("She deserved a long life. The least I can do is give other children a home.")},
     {57, setPortrait(Sonia), setLine("Then you'll have help. I've a feeling none of us will want to miss it.")},
     {58, setPortrait(Hero), setLine("First I have to find Maurice. Everything else can wait until then.")},

@@ -24,6 +24,7 @@ public:
     // from one opening to the next.
     std::array<std::array<std::uint8_t, 15>, 21> copyBuffer{};
     bool runMode = false;
+    bool wholeMapShown = false;  // the page box shows the whole map, not a page
     std::uint8_t rightClickMode = 0;  // 0 picks a tile, 1..11 place object mode - 1
     int cellX = 0, cellY = 0;         // the current cell on the page
     int pageX = 0, pageY = 0;

@@ -38,6 +38,7 @@ void frmMain::Form_Load() {
     Subs::stopMusic();
     Vars::curMap = 0;
     cellX = cellY = pageX = pageY = 0;
+    wholeMapShown = false;
     Vars::editorTile = 0;
     rightClickMode = 0;
     showPageLabel();
@@ -130,6 +131,7 @@ void frmMain::drawChestMarker() {
 }
 
 void frmMain::redrawPage() {
+    wholeMapShown = false;
     for (cellX = 0; cellX < kPageCols; ++cellX)
         for (cellY = 0; cellY < kPageRows; ++cellY) {
             drawCell();
@@ -192,8 +194,15 @@ void frmMain::applyColumnRule() {
     drawChestMarker();
 }
 
+// Over the whole map a point names no cell of the page hidden beneath, so
+// the mouse neither paints nor picks there; a right click only brings the
+// page back, as it redraws it anywhere else.
 void frmMain::Main_MouseDown(int button, int, double x, double y) {
     if (runMode || !setCellFrom(x, y)) return;
+    if (wholeMapShown) {
+        if (button == platform::RightButton) redrawPage();
+        return;
+    }
     showCellLabel();
     showWorldLabel();
     if (button == platform::LeftButton) {
@@ -219,7 +228,7 @@ void frmMain::Main_MouseDown(int button, int, double x, double y) {
 }
 
 void frmMain::Main_MouseMove(int button, int, double x, double y) {
-    if (runMode || !setCellFrom(x, y)) return;
+    if (runMode || wholeMapShown || !setCellFrom(x, y)) return;
     showCellLabel();
     showWorldLabel();
     int wx, wy;

@@ -107,9 +107,11 @@ void frmMain::copyPage() {
             copyBuffer[std::size_t(x)][std::size_t(y)] = terrainAt(pageX * kPageCols + x, pageY * kPageRows + y);
 }
 
-// Paste and fill paint terrain only: the chests stay in the map, their
-// markers hidden until the page is drawn whole again.
+// Paste and fill paint terrain only, into every cell of the page (so over
+// the whole map if it showed): the chests stay in the map, their markers
+// hidden until the page is drawn whole again.
 void frmMain::pastePage() {
+    wholeMapShown = false;
     for (int x = 0; x < kPageCols; ++x)
         for (int y = 0; y < kPageRows; ++y) {
             cellX = x;
@@ -120,6 +122,7 @@ void frmMain::pastePage() {
 
 void frmMain::fillPage() {
     const int tile = scroll->value();
+    wholeMapShown = false;
     for (cellX = 0; cellX < kPageCols; ++cellX)
         for (cellY = 0; cellY < kPageRows; ++cellY) paintCell(tile);
 }
@@ -135,6 +138,7 @@ void frmMain::nextRightClickMode() {
 // cells meet without gaps or overlaps.
 void frmMain::drawWholeMap() {
     Hourglass busy;
+    wholeMapShown = true;
     for (int x = 0; x < world::kMapWidth; ++x) {
         const double left = std::round(x * kWholeCellW), right = std::round((x + 1) * kWholeCellW);
         for (int y = 0; y < world::kMapHeight; ++y) {

@@ -166,7 +166,7 @@ void frmSave::saveLoadSlot() {
         platform::MsgBox(savefile::kFileError, platform::vbCritical, savefile::kFileErrorCaption);
         runtime.setBusy(false);
         // A failed save has changed nothing, so only a failed load starts afresh.
-        if (!Vars::saveMode) Subs::initNewGame();
+        if (!Vars::saveMode) startAfresh();
         return;
     }
     runtime.setBusy(false);
@@ -186,6 +186,15 @@ void frmSave::loadSlot(int slot) {
         }
     }
     showLoadedValues();
+}
+
+// A new game, shown as a load shows its game: bars left on the old slot's
+// values would copy them into the new game at the next move.
+void frmSave::startAfresh() {
+    busy = -1;
+    Subs::initNewGame();
+    showLoadedValues();
+    busy = 0;
 }
 
 // Each value label before its bar; busy keeps the bars' change events from

@@ -28,6 +28,7 @@ private:
     void lbl3_Click(int index);
     void saveLoadSlot();
     void loadSlot(int slot);
+    void startAfresh();
     void showLoadedValues();
 
     platform::ControlArray<platform::Label> lbl{this, "lbl"};

@@ -19,6 +19,9 @@ private:
     platform::ControlArray<platform::Label> lbl{this, "lbl"};
     platform::ControlArray<platform::Label> lbl3{this, "lbl3"};
     shell::Menu menu{lbl3,
-                     {.highlight = 0x000080, .normal = platform::vbBlack, .bothAxes = true},
+                     {.highlight = 0x000080,
+                      .normal = platform::vbBlack,
+                      .bothAxes = true,
+                      .forwardFirst = true},
                      [this](int i) { menuSelect(i); }};
 };

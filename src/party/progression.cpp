@@ -95,11 +95,15 @@ void levelUp() {
     heroNextExp = party::nextExpAt(level);
     heroLevel = static_cast<u8>(level);
 
-    const party::LevelGains gains = party::gainsFor(heroStr, heroWis);
+    party::LevelGains gains = party::gainsFor(heroStr, heroWis);
+    const int maxHPBefore = heroMaxHP, maxMPBefore = heroMaxMP;
     // A save edited by hand beyond the top keeps what it holds.
     const int hpCap = std::max<int>(heroMaxHP, party::kMaxHPCap);
     heroMaxHP = static_cast<i16>(std::min(heroMaxHP + gains.maxHP, hpCap));
     heroMaxMP = static_cast<u8>(std::min(heroMaxMP + gains.maxMP, party::kMaxMPCap));
+    // The screen tells what the caps let through, not what the level offered.
+    gains.maxHP = heroMaxHP - maxHPBefore;
+    gains.maxMP = heroMaxMP - maxMPBefore;
     party::growAlly();
 
     if (heroHP <= 0) return;

@@ -84,10 +84,10 @@ bool Menu::keyDown(int keyCode) {
     const bool horizontal = style_.bothAxes || style_.horizontal;
     const bool back = (vertical && keyCode == up) || (horizontal && keyCode == left);
     const bool on = (vertical && keyCode == down) || (horizontal && keyCode == right);
-    if (back) {
-        step(-1);
-    } else if (on) {
+    if (on && (style_.forwardFirst || !back)) {
         step(+1);
+    } else if (back) {
+        step(-1);
     } else if (keyCode == selectKey) {
         if (labels_.exists(selected_)) choose(selected_);
     } else if (keyCode == vk::Escape && style_.escEntry >= 0) {

@@ -32,6 +32,8 @@ struct MenuStyle {
     bool horizontal = false;
     // Both pairs move it: up and left go back, down and right go on.
     bool bothAxes = false;
+    // A key configured for both directions goes on rather than back.
+    bool forwardFirst = false;
     // Sound 17 when a key moves the selection (title and status screens).
     bool keySound = false;
     // Sound 17 when the mouse moves onto another entry.

@@ -18,8 +18,8 @@ constexpr std::array kMap1 = {
     // Before the palace: in by the shrine cave, north up the guarded hall.
     Trigger{260, {143, 125, 147, 131},
             {fight(6), stage(261),
-             ally("More of them wait up the hall to the north. The Guards have lined it with "
-                  "beasts.")}},
+             ally("More of them wait in the narrow hall that leaves this cave on its east side and "
+                  "runs north. The Guards have lined it with beasts.")}},
     guard(261, 150, 121, 16), guard(262, 150, 118, 17), guard(263, 150, 115, 18),
     guard(264, 150, 112, 19), guard(265, 150, 109, 20), guard(266, 150, 106, 21),
     Trigger{267, {150, 103, 151, 103},
@@ -29,35 +29,37 @@ constexpr std::array kMap1 = {
             {150, 103}},
     Trigger{313, {144, 86, 156, 95},
             {scene(), stage(314),
-             ally("We can't linger. The tunnel west climbs toward the mountain cave and the open "
-                  "air.")}},
+             ally("We can't linger. Take the tunnel from this cave's west side; where it turns "
+                  "north, it climbs to the mountain cave.")}},
     Trigger{314, {126, 76, 134, 84},
-            {fight(3), stage(315), ally("One more stretch west, then the stairs up into the "
-                                        "mountain cave.")}},
+            {fight(3), stage(315), ally("Keep north up this passage. It opens into the mountain "
+                                        "cave, and the way out.")}},
     Trigger{315, {122, 64, 128, 72},
             {fight(6), stage(320),
-             ally("The stairs up are at the north end of this cave. The river road runs west "
-                  "from the mountains.")}},
+             ally("Not the passage north: the stairs up are west across this cave, just past the "
+                  "crystals. Go on to the palace; I'll bring your brother to you there.")}},
     // After the palace: down again, west to the old stairs.
     Trigger{373, {112, 63, 124, 68},
             {scene(), stage(374),
-             ally("The old stairs down are far to the west. Let's find them before the Guards "
-                  "find us.")}},
+             ally("The old stairs down are a long way south-west. Straight south from these "
+                  "stairs a passage leads out; come on, before the Guards find us!")}},
     Trigger{374, {112, 73, 120, 77},
-            {fight(6), stage(375), ally("Ha! Keep up, sister. The big cave is just west of "
-                                        "here.")}},
+            {fight(6), stage(375), ally("Ha! Keep up, sister. At the bottom of this passage, "
+                                        "turn west into the big cave.")}},
     Trigger{375, {85, 76, 95, 84},
-            {fight(8), stage(376), ally("South from here, then down the stairs to the old "
-                                        "dungeon.")}},
+            {fight(8), stage(376), ally("Not the passage south from here. Follow the cave west "
+                                        "past the pool into the wide passage beyond; its first "
+                                        "turning south leads to the stairs.")}},
     Trigger{376, {66, 90, 75, 94},
-            {fight(25), stage(377), ally("There's the way down, right ahead. Come on!")}},
+            {fight(25), stage(377), ally("This passage opens into a cave just below. The stairs "
+                                         "down are on its west side. Come on!")}},
 };
 
 constexpr std::array kMap2 = {
     Trigger{377, {52, 96, 68, 104},
             {fight(6), stage(378),
-             ally("Look at that, a whole line of them up the north passage. They won't stop "
-                  "us.")}},
+             ally("There's a whole line of them up the passage off this hall's north wall. They "
+                  "won't stop us.")}},
     // Rows 76 to 78 are left clear: a side passage opens there.
     guard(378, 56, 95, 36), guard(379, 56, 93, 37), guard(380, 56, 91, 38),
     guard(381, 56, 89, 39), guard(382, 56, 87, 40), guard(383, 56, 85, 41),
@@ -69,48 +71,52 @@ constexpr std::array kMap2 = {
              ally("Done! The passage turns east at the top. On to the hall beyond.")},
             {56, 68}},
     Trigger{392, {65, 66, 75, 67},
-            {fight(9), stage(393), ally("Into the hall ahead, then north out of it.")}},
+            {fight(9), stage(393), ally("On into the hall ahead!")}},
     Trigger{393, {80, 60, 85, 73},
             {fight(14), stage(394),
-             ally("North up the passage from this hall, then east to the far stairs.")}},
+             ally("The way on leaves the middle of this hall's north wall. At its top it turns "
+                  "east to the far stairs.")}},
     Trigger{394, {90, 50, 91, 50},
             {fight(6), stage(395),
-             ally("East now. The far stairs lead deeper, toward home.")}},
+             ally("Up to the end of this passage, then east. The far stairs lead deeper, toward "
+                  "home.")}},
     Trigger{395, {115, 40, 115, 41},
             {fight(6), stage(396),
-             ally("Still more? Father would laugh at these Guards. The stairs wait in the hall "
-                  "east of here.")}},
+             ally("Still more? Father would laugh at these Guards. The stairs wait in the hall at "
+                  "the end of this passage.")}},
     Trigger{396, {142, 34, 145, 45},
             {fight(25), stage(417),
-             ally("The stairs are in this hall. Down to the fire caves!")}},
+             ally("The stairs are in this hall, below the two statues. Down to the fire caves!")}},
 };
 
 constexpr std::array kMap3 = {
     Trigger{417, {146, 41, 154, 46},
             {scene(), stage(418),
-             ally("An old tunnel runs under the sea from these caves. Its stairs are far to the "
-                  "south-west.")}},
+             ally("An old tunnel runs under the sea from these caves. Take the passage south out "
+                  "of here, then west past the lava lake to where the way ends; a long passage "
+                  "runs south from there.")}},
 };
 
 constexpr std::array kMap5 = {
     Trigger{419, {166, 61, 174, 66},
             {stage(424),
-             ally("Frozen caves, under our own land. The southern way up is nearest to "
-                  "Father's town.")}},
+             ally("Frozen caves, under our own land! West to the big cave with the pool, then the "
+                  "passage south out of it: that way up is nearest Father's town.")}},
     Trigger{898, {84, 54, 96, 66},
             {fight(34), stage(899),
-             hero("He would not listen. The stairs down to the Demons' hold lie in the east of "
-                  "these caves.")}},
+             hero("He would not listen. The Demons who fled the volcano are below, in their hold; "
+                  "its stairs lie at the end of the long passage east from here.")}},
 };
 
 constexpr std::array kMap6 = {
     Trigger{418, {26, 131, 34, 134},
             {stage(419),
-             ally("This is the Demons' own ground. Stairs up lie far to the north-east; keep "
-                  "moving.")}},
+             ally("This is the Demons' own ground. North up this passage, east to the great hall, "
+                  "out by its north passage, and at the top turn east for the stairs.")}},
     Trigger{899, {140, 66, 150, 69},
             {fight(27), stage(900),
-             hero("Their last hall lies to the south, past the great hall in the west.")}},
+             hero("Their last hall lies south of here, but the way is round: back west along this "
+                  "passage, down into the great hall, then east and south.")}},
     Trigger{900, {120, 108, 141, 122}, {fight(35), stage(999)}},
     Trigger{999, {120, 108, 141, 122},
             {heroThenGo("It is over. Let the killing end here; there is an orphanage to "

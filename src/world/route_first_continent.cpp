@@ -20,8 +20,8 @@ constexpr std::array kMap0 = {
              stage(68)}},
     Trigger{68, {159, 34, 165, 36},
             {scene(), stage(121),
-             hero("The highway bends west under the mountains, then turns south again. We "
-                  "follow it.")}},
+             hero("The highway bends west over the bridge, then turns south again. We follow "
+                  "it.")}},
     Trigger{121, {146, 96, 154, 99},
             {scene(), stage(166),
              say(kMonk, "Monk",
@@ -31,22 +31,22 @@ constexpr std::array kMap0 = {
     Trigger{166, {142, 113, 146, 117},
             {scene(), stage(190),
              say(kMonk, "Monk",
-                 "Rest on our steps, child. Your friend lies up on the cliff east of the shrine. Go "
-                 "to her when you are ready."),
-             ally("I'm Jack. My men camp near the shrine. I'll walk with you until you find your "
-                  "feet."),
+                 "Rest on our steps, child. Your friend Sofi is dead; nothing we knew could save "
+                 "her. She lies at the end of the cliff path, south-east of the shrine."),
+             ally("I'm Jack; my men camp by the shrine. I'm sorry about your friend. I'll see you "
+                  "safe as far as the cliff path."),
              say(kMonk, "Monk",
                  "Eat with us and sleep a night under the Chapel's roof. The road will keep until "
                  "morning."),
              refillParty()}},
     Trigger{190, {157, 137, 161, 138},
             {scene(), stage(203),
-             ally("I'll carry your friend to the harbour town north of the shrine and see her "
-                  "buried. Come with me.")}},
+             ally("I'll carry your friend to the harbour town north-east of the shrine and see "
+                  "her buried. Come with me.")}},
     Trigger{203, {162, 114, 166, 120},
             {scene(), stage(259),
-             ally("I'm to meet a friend at a river west of the mountains. We go under them, "
-                  "through the cave by the shrine."),
+             ally("Sofi has her grave now, by the harbour. I'm to meet a friend where a river "
+                  "meets the sea, west of the mountains; we go under them, by the shrine cave."),
              say(kFisherman, "Fisherman",
                  "You two are dead on your feet. Sleep in my net loft tonight; nobody climbs up "
                  "there but the cat."),
@@ -58,16 +58,16 @@ constexpr std::array kMap0 = {
     // Out of the mountain cave, west along the road.
     Trigger{320, {92, 77, 98, 80},
             {scene(), stage(340),
-             ally("The palace stands in the west. Follow the road past the crossroads and turn "
-                  "north at the end.")}},
+             hero("The palace lies north-west: over the bridge, then north where the road turns "
+                  "into the wood.")}},
     Trigger{340, {57, 68, 63, 76},
             {scene(), stage(344),
-             ally("The palace gate is just along this road, north-west. The council is "
-                  "expecting you.")}},
+             hero("The palace gate is just up this road, to the north-west. Sonia's friends "
+                  "should be waiting for me.")}},
     Trigger{344, {47, 52, 57, 59},
             {scene(), stage(373),
-             ally("The sea's crawling with Demon ships, so we go under it. Back to the mountain "
-                  "cave, and down!"),
+             ally("The sea's crawling with Demon ships, so we go under it. Back east to the "
+                  "mountain cave, and down!"),
              say(kSteward, "Steward",
                  "The council has ordered beds and a hot supper for you both. Sleep first; the "
                  "caves will wait."),

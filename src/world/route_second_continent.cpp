@@ -15,15 +15,15 @@ constexpr int kTownswoman = 25, kFishwife = 46;
 constexpr std::array kMap4 = {
     // Up from the frozen caves by either way: where home lies.
     Trigger{424, {120, 101, 120, 101},
-            {ally("Home at last! Father's town lies up the road to the north-west, inside its "
-                  "walls.")}},
+            {ally("Home at last! Father's town lies north-west of here. Take the road west, then "
+                  "north up to its gate.")}},
     Trigger{424, {40, 31, 40, 31},
-            {ally("Home at last! Follow the road east, then south, and Father's town is at the "
-                  "end of it.")}},
+            {ally("Home at last! Father's town lies south-east. Follow the road east, then "
+                  "south, then east again to its gate.")}},
     Trigger{424, {81, 55, 91, 64},
             {scene(), stage(460),
-             ally("Then we ask the town in the snow for help. It lies south, past the tower's "
-                  "lake."),
+             ally("Then we ask the town in the snow for help. It lies south-east, down the road "
+                  "past the tower's lake."),
              ally("Nobody's left to mind if we use Father's beds. We sleep here tonight and go at "
                   "first light."),
              refillParty()}},
@@ -40,31 +40,32 @@ constexpr std::array kMap4 = {
              ally("Nothing else stands in our way. Across the bridge to the tower door!")}},
     Trigger{546, {79, 85, 81, 86},
             {scene(), stage(648),
-             ally("I prayed, just as the monk told me to. Nothing answered. East, then, "
-                  "to the volcano.")}},
+             ally("I prayed at the top, as the monk said. Nothing answered, only a cloaked Demon "
+                  "on the stair who swung at me once and ran. East, to the volcano!")}},
     Trigger{648, {138, 74, 142, 77},
             {scene(), stage(700),
              ally("The road runs on south to the volcano's foot. Stay close to me.")}},
     Trigger{700, {138, 84, 142, 88},
             {scene(), stage(738),
-             ally("That's the sound of a battle inside! Up the road east to the crater, "
-                  "quick!")}},
+             ally("That's a battle inside the mountain! The crater road turns east just south of "
+                  "here. Quick!")}},
     Trigger{738, {148, 90, 152, 94},
             {scene(), stage(800),
-             ally("The fighting here is over. Back west along the road; the others will be "
-                  "waiting for word.")}},
+             hero("Ryu ran ahead and went in with Sonia before I could catch up. I'll hold the "
+                  "road behind them, at the pass to the north-west.")}},
     Trigger{800, {124, 68, 130, 72},
             {scene(), stage(896),
-             ally("Everyone is gathering at the fishing town by the landing shore. Follow the "
-                  "road all the way west.")}},
+             hero("No more of them came up this road, and the mountain has gone quiet at last. "
+                  "The others will make for the fishing town by the landing shore, far to the "
+                  "north-west.")}},
     Trigger{896, {kReunionX, kReunionY, kReunionX, kReunionY},
             {scene(), changeAlly(), stage(898),
-             hero("Maurice is somewhere in the eastern mountains. The cave to the north-east "
-                  "leads down after him.")}},
+             hero("Maurice is somewhere in the eastern mountains. The road east, over the "
+                  "bridge, leads to a cave at their foot, and down after him.")}},
     // Rests the party may come back to while the story keeps it near.
     Trigger{460, {83, 58, 83, 58},
-            {ally("Father's house again. Nobody will mind; sleep while you can, we've a long way "
-                  "still."),
+            {hero("Our father's house stands empty. Nobody will mind if we rest here a while "
+                  "before the road goes on."),
              refillParty()},
             {}, 896},
     Trigger{498, {109, 114, 109, 114},

@@ -1,14 +1,18 @@
 // The map maker's toolbar: loading and saving with their questions and
 // failures, maps and pages at their ends, copy, paste, fill and the
 // whole-map view.
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <vector>
 
 #include "editors/frmmain_tables.h"
 #include "map_maker_fixture.h"
 #include "platform/dialogs.h"
+#include "platform/keys.h"
 #include "platform/runtime.h"
 #include "shell/vars.h"
+#include "world/map_files.h"
 #include "world/map_format.h"
 
 namespace editortest {
@@ -221,6 +225,51 @@ TEST_F(Tools, TheWholeMapFillsThePageCellByCell) {
         EXPECT_EQ(page().pixel(5, 5), tileColour(0));
         EXPECT_EQ(page().pixel(719, 539), tileColour(0));
     });
+}
+
+// Over the whole map the mouse would land on a cell of the page hidden
+// beneath: a click or a drag leaves the map and the selected tile alone, and
+// a right click in any mode only brings the page back, as a tool does.
+TEST_F(Tools, TheWholeMapTakesNoPaintingUntilAPageShowsAgain) {
+    writeMap(0, 13, [](std::uint8_t* m) { m[world::sliceIndex(11, 6, 0)] = 24; });
+    const auto clickPaints = [this] {
+        selectTile(6);
+        clickCell(11, 6);
+        return terrain(f().pageX * 20 + 11, f().pageY * 15 + 6) == 6;
+    };
+    struct WayBack {
+        int tool;             // -1: a right click
+        std::uint8_t mode;    // the right-click mode then
+    };
+    withMapMaker([&] {
+        for (WayBack back : {WayBack{editors::PageRightTool, 0}, WayBack{editors::FillTool, 0},
+                             WayBack{editors::PasteTool, 0}, WayBack{-1, 0}, WayBack{-1, 4}}) {
+            SCOPED_TRACE(back.tool * 10 + back.mode);
+            selectTile(5);
+            tool(editors::WholeMapTool);
+            const std::vector<std::uint8_t> map(world::mapSlice(0).begin(), world::mapSlice(0).end());
+            const std::uint32_t shown = terrainPixel(11, 6);
+            clickCell(11, 6);
+            h.mouseDownNow(page(), platform::LeftButton, 12 * 36, 5);
+            h.mouseMoveNow(page(), platform::LeftButton, 14 * 36, 5);
+            h.mouseUpNow(page(), platform::LeftButton, 14 * 36, 5);
+            EXPECT_EQ(terrainPixel(11, 6), shown);
+            if (back.tool < 0) {
+                f().rightClickMode = back.mode;
+                rightClickCell(11, 6);
+                f().rightClickMode = 0;
+                EXPECT_EQ(terrainPixel(11, 6), tileColour(terrain(f().pageX * 20 + 11, f().pageY * 15 + 6)));
+            }
+            EXPECT_TRUE(std::equal(map.begin(), map.end(), world::mapSlice(0).begin()));
+            EXPECT_EQ(Vars::editorTile, 5);
+            if (back.tool >= 0) tool(back.tool);
+            EXPECT_TRUE(clickPaints());
+        }
+        tool(editors::WholeMapTool);
+    });
+    fs::remove(h.appDir + "0.map");
+    answersFirst({button(platform::vbOK)});
+    withMapMaker([&] { EXPECT_TRUE(clickPaints()); });
 }
 
 }  // namespace

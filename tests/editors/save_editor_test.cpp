@@ -252,7 +252,7 @@ TEST_F(SaveEditor, ALoadShowsFractionalRubiesUntilABarMoves) {
 }
 
 // A load that cannot be shown fails whole: the message, a new game in
-// memory, the world map as it was before, and the bars as they showed.
+// memory and on the bars, and the world map as it was before.
 TEST_F(SaveEditor, AFailedLoadResetsTheGameButNotTheWorldMap) {
     struct Case {
         const char* what;
@@ -295,8 +295,11 @@ TEST_F(SaveEditor, AFailedLoadResetsTheGameButNotTheWorldMap) {
         h.then([&] { busyDuringMessage = platform::Runtime::get().busy(); });
         h.answerMsgBox(platform::vbOK);
         h.then([] {
-            EXPECT_EQ(bar(3).value(), 44);
-            EXPECT_EQ(label(10).Caption, "44");
+            for (const Row& row : kRows) {
+                const int newGame = row.bar == 0 ? 25 : row.bar == 1 ? 14 : row.start;
+                EXPECT_EQ(bar(row.bar).value(), newGame) << "bar " << row.bar;
+                EXPECT_EQ(label(row.valueLabel).Caption, std::to_string(newGame)) << "bar " << row.bar;
+            }
             EXPECT_EQ(frmSave::get().busy, 0);
             EXPECT_FALSE(platform::Runtime::get().busy());
         });
@@ -311,6 +314,24 @@ TEST_F(SaveEditor, AFailedLoadResetsTheGameButNotTheWorldMap) {
         EXPECT_EQ(Vars::heroDex, 10);
         EXPECT_TRUE(Vars::mapData == *worldBefore);
     }
+}
+
+// Bars left on the old slot's values would copy all ten into the new game.
+TEST_F(SaveEditor, AfterAFailedLoadOneMovedBarSavesTheNewGameWithJustThatChange) {
+    editedHero();
+    saveState(1);
+    act(Load, 1);
+    act(Load, 4);  // never saved
+    h.answerMsgBox(platform::vbOK);
+    moveBar(3, 44);  // dexterity
+    h.then([&] { h.scriptDraws({{5, 255, 60}, {2, 5, 4}}); });  // saveState's keys
+    act(Save, 5);
+    run();
+
+    Subs::initNewGame();
+    Vars::heroDex = 44;
+    saveState(6);
+    EXPECT_TRUE(shelltest::readFile(slotFile(5)) == shelltest::readFile(slotFile(6)));
 }
 
 TEST_F(SaveEditor, SavingIntoAnotherSlotWritesBackTheOtherNineDescriptionsAsHeld) {
@@ -365,10 +386,12 @@ TEST_F(SaveEditor, ASaveOnAFullDiskChangesNoFileAndKeepsTheGame) {
     act(Save, 1);
     h.answerMsgBox(platform::vbOK);
     h.then([&] { full.reset(); });
+    moveBar(3, 33);  // the bars act again
     run();
     EXPECT_EQ(folderBytes(h.appDir), before);
     EXPECT_EQ(Vars::heroName, "Kit");  // no new game after a failed save
     EXPECT_EQ(Vars::heroStr, 88);
+    EXPECT_EQ(Vars::heroDex, 33);
     EXPECT_EQ(frmSave::get().slotNames[1], "Kit  -  The Demons' Plan  20.2%");
 }
 

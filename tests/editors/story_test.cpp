@@ -17,6 +17,10 @@ constexpr platform::VbColor kDarkRed = 0x000080;
 
 class EditorMenu : public harness::GameTest {
 protected:
+    struct Step {
+        int key, expected;
+    };
+
     EditorMenu() { frmTitle::get().show(); }
 
     static platform::Label& entry(int i) {
@@ -69,11 +73,21 @@ TEST_F(EditorMenu, BothKeyAxesMoveWithWrapAroundAndNoSound) {
     Vars::keyLeft = 'A';
     Vars::keyRight = 'D';
     h.then([this] { h.audio.clear(); });
-    struct Step {
-        int key, expected;
-    };
     for (Step s : {Step{'S', 1}, Step{'D', 2}, Step{'S', 0}, Step{'W', 2}, Step{'A', 1}, Step{'A', 0},
                    Step{'A', 2}, Step{vk::Down, 2}, Step{vk::Space, 2}}) {
+        h.key(s.key);
+        expectState(s.expected, {});
+    }
+    h.key(vk::Escape);
+    openFromTitle();
+}
+
+// Next is tested before previous: a key set for both goes on.
+TEST_F(EditorMenu, AKeySetForBothDirectionsGoesToTheNextEntry) {
+    Vars::keyLeft = Vars::keyRight = Vars::keyDown = 'D';
+    Vars::keyUp = 'W';
+    h.then([this] { h.audio.clear(); });
+    for (Step s : {Step{'D', 1}, Step{'D', 2}, Step{'D', 0}, Step{'W', 2}}) {
         h.key(s.key);
         expectState(s.expected, {});
     }

@@ -1,5 +1,7 @@
 // The level-up: the experience table, the growth rule, which screens come up
 // and how the level-up screen is worked.
+#include <string>
+
 #include "battle/encounter.h"
 #include "party/companions.h"
 #include "party/frmlevelup.h"
@@ -177,6 +179,41 @@ TEST_F(LevelUpTest, AHeroOfLevelFortyFitsTheSaveEditorsBars) {
     Subs::levelUp();
     EXPECT_EQ(Vars::heroMaxHP, 500);
     EXPECT_EQ(Vars::heroMaxMP, 255);
+}
+
+// The screen says what the maxima gained: at their caps, less or nothing.
+TEST_F(LevelUpTest, TheScreenShowsTheGainLeftBelowTheCaps) {
+    struct Case {
+        int maxHP, maxMP;
+        const char* shown;
+        int maxHPAfter, maxMPAfter;
+    };
+    const Case cases[] = {
+        {488, 248, "Max HP +11    Max MP +6", 499, 254},
+        {489, 249, "Max HP +11    Max MP +6", 500, 255},
+        {490, 250, "Max HP +10    Max MP +5", 500, 255},
+        {499, 254, "Max HP +1    Max MP +1", 500, 255},
+        {500, 255, "Max HP +0    Max MP +0", 500, 255},
+        {600, 255, "Max HP +0    Max MP +0", 600, 255},  // edited beyond the top
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.maxHP);
+        Vars::heroLevel = 4;
+        Vars::heroMaxHP = Vars::i16(c.maxHP);
+        Vars::heroMaxMP = Vars::u8(c.maxMP);
+        Vars::heroStr = Vars::heroWis = 100;  // the top gains: 11 and 6
+        Vars::heroDex = 10;
+        std::string shown;
+        h.then([&] {
+            shown = static_cast<Label&>(harness::Harness::control("frmLevelUp", "lblGains")).Caption;
+        });
+        clicks({frmLevelUp::kRaise + 1, frmLevelUp::kRaise + 1, frmLevelUp::kRaise + 1,
+                frmLevelUp::kDone});
+        Subs::levelUp();
+        EXPECT_EQ(shown, c.shown);
+        EXPECT_EQ(Vars::heroMaxHP, c.maxHPAfter);
+        EXPECT_EQ(Vars::heroMaxMP, c.maxMPAfter);
+    }
 }
 
 TEST_F(LevelUpTest, PointsStayWithinTheRangeAndDoneWaitsForThem) {

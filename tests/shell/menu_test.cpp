@@ -1,5 +1,6 @@
 // The shared menu helper: which keys move the selection, and how it wraps.
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/form.h"
@@ -39,6 +40,11 @@ MenuForm& oneAxis(bool horizontal) {
     static MenuForm vertical("menuVertical", {});
     static MenuForm across("menuHorizontal", {.horizontal = true});
     return horizontal ? across : vertical;
+}
+
+MenuForm& forwardFirst() {
+    static MenuForm f("menuForwardFirst", {.bothAxes = true, .forwardFirst = true});
+    return f;
 }
 
 using MenuKeys = harness::GameTest;
@@ -81,6 +87,29 @@ TEST_F(MenuKeys, OneAxisLeavesTheOtherPairAlone) {
         EXPECT_TRUE(f.menu.keyDown(c.moves));
         EXPECT_EQ(f.menu.selected(), 1);
         f.unload();
+    }
+}
+
+// A key configured for two directions, on one axis or across both, steps
+// back from the first entry to the last, or on to the next where the menu
+// tests its forward keys first.
+TEST_F(MenuKeys, AKeyForTwoDirectionsGoesBackUnlessForwardComesFirst) {
+    struct Case {
+        int left, right, up, down, pressed;
+    };
+    for (Case c : {Case{'D', 'D', 'W', 'S', 'D'}, Case{'A', 'D', 'S', 'S', 'S'},
+                   Case{'A', 'K', 'K', 'S', 'K'}, Case{'K', 'D', 'W', 'K', 'K'}}) {
+        Vars::keyLeft = c.left;
+        Vars::keyRight = c.right;
+        Vars::keyUp = c.up;
+        Vars::keyDown = c.down;
+        for (auto [form, selected] : {std::pair{&bothAxes, 3}, std::pair{&forwardFirst, 1}}) {
+            MenuForm& f = form();
+            f.load();
+            EXPECT_TRUE(f.menu.keyDown(c.pressed));
+            EXPECT_EQ(f.menu.selected(), selected) << f.name() << " " << char(c.pressed);
+            f.unload();
+        }
     }
 }
 

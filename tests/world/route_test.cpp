@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <set>
 #include <string>
@@ -215,6 +216,51 @@ TEST_F(RouteInTheWorld, TheReunionDoorstepLiesBeforeAHouseInTown) {
     EXPECT_FALSE(world::isBlocking(Vars::cell(5, 18, 0, 4)));
     EXPECT_TRUE(world::isBlocking(Vars::cell(5, 17, 0, 4)));  // the house front
     EXPECT_EQ(world::zoneAt(4, 5, 18)->group, 0);            // no battles in town
+}
+
+// What each line that points by the compass claims: from where (the trigger,
+// or the place the line names), which of the eight points, and to what. The
+// point must be the nearest of the eight to the bearing on the map.
+enum Compass { E, NE, N, NW, W, SW, S, SE };  // 45 degrees apart, turning from east to north
+struct Pointing {
+    int map, stage, fromX, fromY;
+    Compass says;
+    int toX, toY;
+};
+constexpr Pointing kPointings[] = {
+    {0, 1, 161, 13, S, 169, 117},     // the village: the harbour town
+    {0, 121, 150, 97, S, 152, 126},   // the highway: the shrine
+    {0, 166, 152, 126, SE, 160, 137}, // the shrine: the ledge under the cliff
+    {0, 190, 152, 126, NE, 169, 117}, // the shrine: the harbour town
+    {0, 320, 95, 78, NW, 52, 56},     // the road by the river: the palace
+    {0, 340, 60, 72, NW, 52, 60},     // the road through the wood: the palace gate
+    {0, 344, 52, 55, E, 118, 62},     // the palace: the mountain cave
+    {1, 373, 118, 65, SW, 60, 100},   // the mountain cave: the stairs down
+    {4, 424, 120, 101, NW, 86, 60},   // the southern cave mouth: the father's town
+    {4, 424, 40, 31, SE, 86, 60},     // the northern cave mouth: the father's town
+    {4, 424, 86, 60, SE, 112, 114},   // the father's town: the town in the snow
+    {4, 460, 112, 114, NW, 83, 92},   // the town in the snow: the tower's bridge
+    {4, 546, 80, 85, E, 160, 92},     // the tower: the volcano
+    {4, 648, 140, 75, S, 140, 86},    // the road: the volcano's foot
+    {4, 738, 150, 92, NW, 127, 70},   // the crater road: the pass
+    {4, 800, 127, 70, NW, 5, 18},     // the pass: the reunion's doorstep
+    {4, 896, 5, 18, E, 40, 30},       // the doorstep: the northern cave mouth
+    {5, 898, 90, 60, E, 170, 60},     // the great frozen cave: the stairs down
+    {6, 899, 145, 67, S, 130, 115},   // the passage: the altar hall
+};
+
+TEST(Route, EveryCompassPointAgreesWithTheMap) {
+    for (const Pointing& p : kPointings) {
+        SCOPED_TRACE("map " + std::to_string(p.map) + " stage " + std::to_string(p.stage));
+        bool speaks = false;
+        for (const world::Trigger& t : world::routeOf(p.map))
+            for (const world::Action& a : t.actions)
+                if (t.stage == p.stage && (a.op == Op::say || a.op == Op::sayAndGo)) speaks = true;
+        EXPECT_TRUE(speaks);
+        const double degrees = 180 / std::acos(-1.0);
+        const double bearing = std::atan2(p.fromY - p.toY, p.toX - p.fromX) * degrees;
+        EXPECT_LE(std::abs(std::remainder(bearing - 45.0 * int(p.says), 360.0)), 22.5) << bearing;
+    }
 }
 
 // Every talk-box line, with the longest name a hero can have.
