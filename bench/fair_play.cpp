@@ -68,8 +68,9 @@ void printRun(const Run& r) {
         std::printf("    at stage %d, map %d (%d, %d), group %d\n", d.stage, d.map, d.x, d.y, d.group);
     std::printf("  battles: %d (%d fixed), %d fought to grind; chests opened: %d; rests taken: %d\n", rec.battles,
                 rec.fixedFights, rec.grindBattles, rec.chests, rec.rests);
-    std::printf("  play time %s, grinding %s (%.0f %%)\n", clock(rec.ms).c_str(), clock(rec.grindMs).c_str(),
-                rec.ms ? 100.0 * double(rec.grindMs) / double(rec.ms) : 0.0);
+    std::printf("  play time %s, grinding %s (%.0f %%), scenes %s\n", clock(rec.ms).c_str(),
+                clock(rec.grindMs).c_str(), rec.ms ? 100.0 * double(rec.grindMs) / double(rec.ms) : 0.0,
+                clock(rec.sceneMs).c_str());
     std::printf("  level at 344: %d, at 738: %d, at the last battle: %d\n", rec.levelAt(344), rec.levelAt(738),
                 r.lastBattleLevel);
     std::printf("  %s (%.1f s real)\n\n", rec.ended ? "reached the ending" : ("stopped: " + rec.stuck).c_str(),

@@ -30,7 +30,7 @@ void frmMap::runEvents(int map) {
         runActions(*t, chainedNext_);
         return;
     }
-    if (const world::Trigger* t = world::triggerAt(map, Vars::storyStage, Vars::posX, Vars::posY))
+    if (const world::Trigger* t = world::triggerAt(map, world::progressNow(), Vars::posX, Vars::posY))
         runActions(*t, 0);
 }
 
@@ -66,6 +66,7 @@ void frmMap::runActions(const world::Trigger& t, std::size_t from) {
             redraw();
             break;
         case world::Op::stage: Vars::storyStage = Vars::i16(a.n); break;
+        case world::Op::questStep: Vars::questFlags[std::size_t(t.quest)] = Vars::u8(a.n); break;
         case world::Op::endGame:
             Vars::heroHP = 0;
             Vars::areaTrack = kTitleTrack;

@@ -23,11 +23,16 @@
 #include "support/game_test.h"
 #include "support/story_walk.h"
 #include "world/frmmap.h"
+#include "world/route.h"
 
 namespace {
 
 namespace vk = platform::vk;
 using storywalk::Cell;
+
+// The hall beyond the old dungeon's first passage east, which the story
+// reaches without the north passage.
+constexpr int kPastTheNorthPassage = 393;
 using storywalk::here;
 
 class Playthrough : public harness::GameTest, protected storywalk::Walker {
@@ -97,17 +102,39 @@ protected:
     void saveAndLoad(int slot) {
         const Cell at = here();
         const int stage = Vars::storyStage, ally = Vars::allyId;
+        const auto quests = Vars::questFlags;
         h.click("frmGame", "lbl3", slot);
         h.keyNow(vk::F5);
         Vars::storyStage = 1;  // spoil what the load must bring back
         Vars::allyId = 0;
+        Vars::questFlags = {};
         h.click("frmGame", "lbl3", slot);
         h.keyNow(vk::F7);
         EXPECT_TRUE(map().visible());
         EXPECT_EQ(here(), at);
         EXPECT_EQ(Vars::storyStage, stage);
         EXPECT_EQ(Vars::allyId, ally);
+        EXPECT_EQ(Vars::questFlags, quests);
         loadedAt.push_back(stage);
+    }
+
+    // The old dungeon's north passage, which the way on passed by: its
+    // fourteen fights in order, with a save and a load halfway up.
+    void walkTheNorthPassage() {
+        const std::uint8_t& place = Vars::questFlags[world::kNorthPassageQuest];
+        EXPECT_EQ(place, 0);
+        bool saved = false;
+        while (place != world::kQuestDone && map().isLoaded()) {
+            if (place == 7 && !saved) {
+                saveAndLoad(int(loadedAt.size()));
+                saved = true;
+            }
+            std::string why;
+            if (!advanceQuest(world::kNorthPassageQuest, why)) {
+                ADD_FAILURE() << why;
+                return;
+            }
+        }
     }
 
     std::vector<int> scenes, fights, loadedAt;
@@ -126,10 +153,12 @@ TEST_F(Playthrough, FromANewGameToTheTitleAfterTheEnding) {
     ASSERT_EQ(Vars::storyStage, 1);
     strengthen();
 
-    const std::set<int> saveAt = {166, 264, 385, 898};
+    const std::set<int> saveAt = {166, 264, 898};
     while (Vars::storyStage < 1000 && map().isLoaded()) {
         if (saveAt.contains(Vars::storyStage) && !std::count(loadedAt.begin(), loadedAt.end(), Vars::storyStage))
             saveAndLoad(int(loadedAt.size()));
+        if (Vars::storyStage == kPastTheNorthPassage && Vars::questFlags[world::kNorthPassageQuest] == 0)
+            walkTheNorthPassage();
         std::string why;
         if (!advanceStage(why)) {
             if (!why.empty()) ADD_FAILURE() << why;
@@ -144,10 +173,10 @@ TEST_F(Playthrough, FromANewGameToTheTitleAfterTheEnding) {
     // Every fixed group once, where the route puts it: map 1 before the palace,
     // map 1 and 2 after it, the tower, the frozen caves and the hold.
     EXPECT_EQ(fights, (std::vector<int>{6,  16, 17, 18, 19, 20, 21, 22, 3,  6,  6,  8,  25, 6,
-                                        36, 37, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47, 48, 49,
-                                        9,  14, 6,  6,  25, 25, 34, 27, 35}));
+                                        9,  36, 37, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47, 48,
+                                        49, 14, 6,  6,  25, 25, 34, 27, 35}));
     EXPECT_EQ(allyChanges, 1);
-    EXPECT_EQ(loadedAt, (std::vector<int>{166, 264, 385, 898}));
+    EXPECT_EQ(loadedAt, (std::vector<int>{166, 264, kPastTheNorthPassage, 898}));
     // The end the story gives.
     EXPECT_EQ(Vars::storyStage, 1000);
     EXPECT_EQ(Vars::heroHP, 0);

@@ -71,7 +71,7 @@ bool battleGround(const Cell& c) {
     if (world::isBlocking(Vars::cell(c.x, c.y, 0, c.map))) return false;
     if (world::isQuietTerrain(Vars::cell(c.x, c.y, 0, c.map))) return false;
     if (Vars::cell(c.x, c.y, 1, c.map) != 0) return false;
-    return world::triggerAt(c.map, Vars::storyStage, c.x, c.y) == nullptr;
+    return world::triggerAt(c.map, world::progressNow(), c.x, c.y) == nullptr;
 }
 
 // The neighbour of c that is battle ground too, and the key that reaches it.
@@ -163,10 +163,12 @@ Player::Player(harness::Harness& h, std::uint32_t seed) : Walker(h) {
         // Watched to the end; the ending waits at its last line for a key.
         h_.then([this] {
             const bool ending = Vars::storyStage == cutscenes::kEndingStage;
+            const std::uint64_t started = h_.now();
             h_.runUntil([ending] {
                 const frmCutscene& s = frmCutscene::get();
                 return !s.isLoaded() || (ending && s.currentStep() >= cutscenes::kEndingLastStep);
             }, kLongestSceneMs);
+            record_.sceneMs += h_.now() - started;
             if (frmCutscene::get().isLoaded()) platform::Runtime::get().keyDown(vk::Return, 0);
         });
     });
@@ -274,7 +276,7 @@ void Player::pickUpChestsInSight() {
                 return c.map == from.map && std::abs(c.x - from.x) <= kViewHalfWidth &&
                        std::abs(c.y - from.y) <= kViewHalfHeight && isChest(Vars::cell(c.x, c.y, 1, c.map));
             },
-            [](const Cell& c) { return world::triggerAt(c.map, Vars::storyStage, c.x, c.y) != nullptr; });
+            [](const Cell& c) { return world::triggerAt(c.map, world::progressNow(), c.x, c.y) != nullptr; });
         if (path.empty() || int(path.size()) > kChestDetour) return;
         for (const Move& m : path) {
             press(m.key);
@@ -338,14 +340,16 @@ bool Player::hurt() const {
 void Player::restIfHurt() {
     if (!map().isLoaded() || !hurt()) return;
     const int stage = Vars::storyStage;
-    auto rests = [stage](const Cell& c) {
-        const world::Trigger* t = world::triggerAt(c.map, stage, c.x, c.y);
+    auto rests = [](const Cell& c) {
+        const world::Trigger* t = world::triggerAt(c.map, world::progressNow(), c.x, c.y);
         return t != nullptr && std::any_of(t->actions.begin(), t->actions.end(), [](const world::Action& a) {
                    return a.op == world::Op::refillParty;
                });
     };
     const std::vector<Move> path = storywalk::pathTo(
-        rests, [stage](const Cell& c) { return storywalk::storyTriggerAt(c, stage) != nullptr; });
+        rests, [stage](const Cell& c) {
+            return storywalk::storyTriggerAt(c, stage) != nullptr || storywalk::sideQuestAt(c);
+        });
     if (path.empty() || int(path.size()) > kRestReach) return;
     for (const Move& m : path) {
         press(m.key);
@@ -355,11 +359,13 @@ void Player::restIfHurt() {
 }
 
 bool Player::walkToBattleGround(int& key) {
-    const std::vector<Move> path = storywalk::pathTo([](const Cell& c) {
-        Cell next;
-        int k = 0;
-        return battleGround(c) && groundBeside(c, next, k);
-    });
+    const std::vector<Move> path = storywalk::pathTo(
+        [](const Cell& c) {
+            Cell next;
+            int k = 0;
+            return battleGround(c) && groundBeside(c, next, k);
+        },
+        storywalk::sideQuestAt);
     for (const Move& m : path) {
         press(m.key);
         if (!map().isLoaded() || !(storywalk::here() == m.to)) return false;

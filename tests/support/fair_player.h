@@ -35,6 +35,7 @@ struct Record {
     std::vector<SceneMark> scenes;
     int battles = 0, grindBattles = 0, fixedFights = 0, chests = 0, rests = 0;
     std::uint64_t ms = 0, grindMs = 0;  // virtual play time, and the part of it spent grinding
+    std::uint64_t sceneMs = 0;          // the part of it spent watching scenes
     bool ended = false;                 // the ending was reached
     std::string stuck;                  // why the run stopped short, if it did
     int levelAt(int stage) const;       // the level at the first scene at or after it, 0 if none

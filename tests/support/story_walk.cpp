@@ -70,11 +70,18 @@ std::vector<Move> pathTo(const std::function<bool(const Cell&)>& goal,
 }
 
 const world::Trigger* storyTriggerAt(const Cell& c, int stage) {
-    const world::Trigger* t = world::triggerAt(c.map, stage, c.x, c.y);
+    world::Progress p = world::progressNow();
+    p.stage = stage;
+    const world::Trigger* t = world::triggerAt(c.map, p, c.x, c.y);
     const bool moves = t != nullptr && std::any_of(t->actions.begin(), t->actions.end(), [](const world::Action& a) {
                            return a.op == world::Op::stage;
                        });
     return moves ? t : nullptr;
+}
+
+bool sideQuestAt(const Cell& c) {
+    const world::Trigger* t = world::triggerAt(c.map, world::progressNow(), c.x, c.y);
+    return t != nullptr && t->quest >= 0;
 }
 
 bool isFixedGroup(int group) {
@@ -97,28 +104,46 @@ void Walker::press(int key) {
 
 bool Walker::advanceStage(std::string& why) {
     const int stage = Vars::storyStage;
-    for (int attempt = 0; attempt < kAttemptsPerStage && Vars::storyStage == stage && map().isLoaded(); ++attempt) {
-        // Lines that only point the way are passed by; the goal is a trigger
-        // that moves the story on.
-        auto goal = [stage](const Cell& c) { return storyTriggerAt(c, stage) != nullptr; };
-        std::vector<Move> path = pathTo(goal);
+    // Lines that only point the way are passed by; the goal is a trigger
+    // that moves the story on.
+    return advance([stage](const Cell& c) { return storyTriggerAt(c, stage); },
+                   [stage] { return Vars::storyStage != stage; }, "stage " + std::to_string(stage), why);
+}
+
+bool Walker::advanceQuest(int quest, std::string& why) {
+    const std::size_t flag = std::size_t(quest);
+    const int step = Vars::questFlags[flag];
+    return advance(
+        [quest](const Cell& c) {
+            const world::Trigger* t = world::triggerAt(c.map, world::progressNow(), c.x, c.y);
+            return t != nullptr && t->quest == quest ? t : nullptr;
+        },
+        [flag, step] { return Vars::questFlags[flag] != step; },
+        "step " + std::to_string(step) + " of quest " + std::to_string(quest), why);
+}
+
+bool Walker::advance(const std::function<const world::Trigger*(const Cell&)>& triggerOn,
+                     const std::function<bool()>& movedOn, const std::string& what, std::string& why) {
+    auto goal = [&triggerOn](const Cell& c) { return triggerOn(c) != nullptr; };
+    for (int attempt = 0; attempt < kAttemptsPerStage && !movedOn() && map().isLoaded(); ++attempt) {
+        std::vector<Move> path = pathTo(goal, sideQuestAt);
         if (!path.empty()) {
             const Cell before = here();
-            beforeWalk(*storyTriggerAt(path.back().to, stage));
-            if (Vars::storyStage != stage || !map().isLoaded()) break;
-            if (!(here() == before)) path = pathTo(goal);
+            beforeWalk(*triggerOn(path.back().to));
+            if (movedOn() || !map().isLoaded()) break;
+            if (!(here() == before)) path = pathTo(goal, sideQuestAt);
         }
         if (path.empty()) {
-            why = "no way to the place of stage " + std::to_string(stage) + " from " + std::to_string(here().map) +
-                  ":" + std::to_string(here().x) + "," + std::to_string(here().y);
+            why = "no way to the place of " + what + " from " + std::to_string(here().map) + ":" +
+                  std::to_string(here().x) + "," + std::to_string(here().y);
             return false;
         }
         for (const Move& m : path) {
             press(m.key);
-            if (Vars::storyStage != stage || !map().isLoaded() || !(here() == m.to)) break;
+            if (movedOn() || !map().isLoaded() || !(here() == m.to)) break;
         }
     }
-    return Vars::storyStage != stage || !map().isLoaded();
+    return movedOn() || !map().isLoaded();
 }
 
 }  // namespace storywalk

@@ -36,6 +36,9 @@ std::vector<Move> pathTo(const std::function<bool(const Cell&)>& goal,
 // A trigger live at `stage` on that cell that moves the story on, or nullptr.
 const world::Trigger* storyTriggerAt(const Cell& c, int stage);
 
+// A side quest's trigger live on that cell: the walk keeps to the story.
+bool sideQuestAt(const Cell& c);
+
 // Groups of the scripted fights; all others are random battles or chests.
 bool isFixedGroup(int group);
 
@@ -48,6 +51,8 @@ public:
     // moves on or the map screen goes. False, with `why` set, when no way leads
     // on from where the hero stands.
     bool advanceStage(std::string& why);
+    // The same toward the live trigger of a side quest, until its flag moves on.
+    bool advanceQuest(int quest, std::string& why);
 
     static frmMap& map();
     // Closes the talk box while it shows, as OK would.
@@ -61,6 +66,10 @@ protected:
     virtual void beforeWalk(const world::Trigger& /*goal*/) {}
 
     harness::Harness& h_;
+
+private:
+    bool advance(const std::function<const world::Trigger*(const Cell&)>& triggerOn,
+                 const std::function<bool()>& movedOn, const std::string& what, std::string& why);
 };
 
 }  // namespace storywalk
