@@ -62,12 +62,15 @@ void printRun(const Run& r) {
     const fairplay::Record& rec = r.record;
     std::printf("fair play-through, seed %u, %s\n", r.seed, kNames[r.difficulty]);
     for (const fairplay::SceneMark& s : rec.scenes)
-        std::printf("  scene %4d  level %2d  %s\n", s.stage, s.level, clock(s.ms).c_str());
+        std::printf("  scene %4d  level %2d  exp %6d  %s\n", s.stage, s.level, s.exp, clock(s.ms).c_str());
+    std::printf("  fixed fights (stage group level):");
+    for (const fairplay::FightMark& f : rec.fixedFights) std::printf(" %d:%d:%d", f.stage, f.group, f.level);
+    std::printf("\n");
     std::printf("  defeats: %zu\n", rec.defeats.size());
     for (const fairplay::Defeat& d : rec.defeats)
         std::printf("    at stage %d, map %d (%d, %d), group %d\n", d.stage, d.map, d.x, d.y, d.group);
-    std::printf("  battles: %d (%d fixed), %d fought to grind; chests opened: %d; rests taken: %d\n", rec.battles,
-                rec.fixedFights, rec.grindBattles, rec.chests, rec.rests);
+    std::printf("  battles: %d (%zu fixed), %d fought to grind; chests opened: %d; rests taken: %d\n", rec.battles,
+                rec.fixedFights.size(), rec.grindBattles, rec.chests, rec.rests);
     std::printf("  play time %s, grinding %s (%.0f %%), scenes %s\n", clock(rec.ms).c_str(),
                 clock(rec.grindMs).c_str(), rec.ms ? 100.0 * double(rec.grindMs) / double(rec.ms) : 0.0,
                 clock(rec.sceneMs).c_str());

@@ -11,6 +11,7 @@
 #include "cutscenes/frmcutscene.h"
 #include "cutscenes/scene_model.h"
 #include "party/frmlevelup.h"
+#include "party/progression.h"
 #include "platform/dialogs.h"
 #include "platform/keys.h"
 #include "shell/frmtileset.h"
@@ -47,8 +48,13 @@ constexpr int kSlot = 0;
 
 // The rule of readiness: the party takes on a fixed fight when, by the
 // estimate, its monsters would take at most this share of either member's
-// maximum health before they fall (healing and the ally's spells left out).
+// maximum health before they fall (the ally's spells left out), and what
+// they would take beyond it is covered twice over by the healing at hand:
+// Cure while the magic lasts, potions and herbs, at their mean. Grinding
+// cannot help a hero at the top level, so she is always ready.
 constexpr double kReadyShare = 0.8;
+constexpr double kHealingCounted = 0.5;
+constexpr double kMeanHerb = 12.5, kMeanPotion = 37.5, kMeanCure = 20;  // Cure adds wisdom / 2
 
 // The new-game spread, one entry of the creation screen per point: four into
 // strength (entry 1), three into dexterity (3), three into wisdom (5).
@@ -159,7 +165,7 @@ Player::Player(harness::Harness& h, std::uint32_t seed) : Walker(h) {
     platform::Runtime::get().setEventSource(policy_.get());
 
     h.onShow("frmCutscene", [this](platform::Form&) {
-        record_.scenes.push_back({Vars::storyStage, Vars::heroLevel, h_.now() - startMs_});
+        record_.scenes.push_back({Vars::storyStage, Vars::heroLevel, int(Vars::heroExp), h_.now() - startMs_});
         // Watched to the end; the ending waits at its last line for a key.
         h_.then([this] {
             const bool ending = Vars::storyStage == cutscenes::kEndingStage;
@@ -206,7 +212,8 @@ void Player::onBattle() {
     ++record_.battles;
     if (grinding_) ++record_.grindBattles;
     lastGroup_ = Vars::encounterGroup;
-    if (storywalk::isFixedGroup(lastGroup_)) ++record_.fixedFights;
+    if (storywalk::isFixedGroup(lastGroup_))
+        record_.fixedFights.push_back({Vars::storyStage, lastGroup_, Vars::heroLevel});
     if (f.transformed) return;  // the hero's figures are not her own then
     figures_.known = true;
     figures_.heroBlow = meanBlow(f.lblAttack[0].Caption);
@@ -328,8 +335,15 @@ FightCost Player::estimate(int group) const {
 }
 
 bool Player::partyReady(int group) const {
+    using namespace Vars;
+    if (heroLevel >= party::kTopLevel) return true;
     const FightCost cost = estimate(group);
-    return cost.hero <= kReadyShare && cost.ally <= kReadyShare;
+    const double beyond = std::max(0.0, cost.hero - kReadyShare) * heroMaxHP +
+                          std::max(0.0, cost.ally - kReadyShare) * allyMaxHP;
+    const double cures = heroSpells[2] >= 1 ? heroMP / kCureMP : 0;
+    const double healing =
+        cures * (kMeanCure + heroWis / 2) + heroItems[2] * kMeanPotion + heroItems[0] * kMeanHerb;
+    return beyond <= kHealingCounted * healing;
 }
 
 bool Player::hurt() const {
@@ -376,6 +390,7 @@ bool Player::walkToBattleGround(int& key) {
 
 void Player::grindBefore(int group) {
     restIfHurt();
+    if (std::getenv("FG_DEBUG")) { const FightCost c = estimate(group); std::fprintf(stderr, "DBG stage %d group %d level %d cost %.2f %.2f hp %d/%d ally %d ready %d\n", Vars::storyStage, group, Vars::heroLevel, c.hero, c.ally, Vars::heroMaxHP, Vars::allyMaxHP, Vars::allyId, int(partyReady(group))); }
     if (!map().isLoaded() || partyReady(group)) return;
     grinding_ = true;
     const std::uint64_t started = h_.now();

@@ -26,14 +26,20 @@ struct Defeat {
 
 // Where the party stood in the story when a scene began.
 struct SceneMark {
-    int stage, level;
+    int stage, level, exp;
     std::uint64_t ms;  // virtual time since the new game
+};
+
+// The party as a fixed fight began.
+struct FightMark {
+    int stage, group, level;
 };
 
 struct Record {
     std::vector<Defeat> defeats;
     std::vector<SceneMark> scenes;
-    int battles = 0, grindBattles = 0, fixedFights = 0, chests = 0, rests = 0;
+    std::vector<FightMark> fixedFights;
+    int battles = 0, grindBattles = 0, chests = 0, rests = 0;
     std::uint64_t ms = 0, grindMs = 0;  // virtual play time, and the part of it spent grinding
     std::uint64_t sceneMs = 0;          // the part of it spent watching scenes
     bool ended = false;                 // the ending was reached
