@@ -53,7 +53,7 @@ constexpr int kSlot = 0;
 // Cure while the magic lasts, potions and herbs, at their mean. Grinding
 // cannot help a hero at the top level, so she is always ready.
 constexpr double kReadyShare = 0.8;
-constexpr double kHealingCounted = 0.5;
+constexpr double kHealingCounted = 1.0 / 3;
 constexpr double kMeanHerb = 12.5, kMeanPotion = 37.5, kMeanCure = 20;  // Cure adds wisdom / 2
 
 // The new-game spread, one entry of the creation screen per point: four into
