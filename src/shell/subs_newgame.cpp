@@ -10,9 +10,11 @@ namespace {
 constexpr std::uint8_t kFirstAlly = 18;  // Sofi
 
 // A new hero sets out with the only gear she will ever have (no chest or
-// place gives more): a long sword, chain mail, a kite shield, a helmet and
-// bracers, and a few herbs, since the first fights come before any chest.
-constexpr std::array<std::uint8_t, 5> kFirstGear = {4, 3, 2, 2, 2};
+// place gives more): a long sword and chain mail, no shield, helmet or
+// bracers, and a few herbs, since the first fights come before any chest. A
+// lighter blade or clothes leave the Demons of the last fights out of reach
+// without hours of grinding.
+constexpr std::array<std::uint8_t, 5> kFirstGear = {4, 3, 9, 9, 9};
 constexpr std::array<std::uint8_t, 4> kFirstItems = {5, 0, 0, 0};  // herbs, berries, potions, fire potions
 
 template <class T, std::size_t N>

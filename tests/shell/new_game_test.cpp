@@ -45,8 +45,8 @@ TEST_F(NewGame, ResetsTheHeroAndClearsTheRest) {
     EXPECT_EQ(Vars::posX, 11);
     EXPECT_EQ(Vars::posY, 20);
     EXPECT_EQ(Vars::storyStage, 0);
-    // The kit she keeps all game: long sword, chain mail, kite shield, helmet, bracers.
-    EXPECT_EQ(Vars::heroEquip, (std::array<Vars::u8, 5>{4, 3, 2, 2, 2}));
+    // The kit she keeps all game: long sword and chain mail; no shield, helmet or bracers.
+    EXPECT_EQ(Vars::heroEquip, (std::array<Vars::u8, 5>{4, 3, 9, 9, 9}));
     EXPECT_EQ(Vars::heroExp, 0);
     EXPECT_EQ(Vars::heroNextExp, 8);
     EXPECT_EQ(Vars::amulet, 0);

@@ -390,7 +390,6 @@ bool Player::walkToBattleGround(int& key) {
 
 void Player::grindBefore(int group) {
     restIfHurt();
-    if (std::getenv("FG_DEBUG")) { const FightCost c = estimate(group); std::fprintf(stderr, "DBG stage %d group %d level %d cost %.2f %.2f hp %d/%d ally %d ready %d\n", Vars::storyStage, group, Vars::heroLevel, c.hero, c.ally, Vars::heroMaxHP, Vars::allyMaxHP, Vars::allyId, int(partyReady(group))); }
     if (!map().isLoaded() || partyReady(group)) return;
     grinding_ = true;
     const std::uint64_t started = h_.now();
