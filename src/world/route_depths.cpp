@@ -78,7 +78,8 @@ constexpr std::array kMap2 = {
     Trigger{377, {52, 96, 68, 104},
             {fight(6), stage(392),
              ally("The Guards have lined the passage off the north wall with their worst. It goes "
-                  "nowhere we need; our way's the passage east. I'd still like a crack at them!")}},
+                  "nowhere we need: our way's the passage off the east side. I'd still like a "
+                  "crack at them!")}},
     northPassageGuard(0),  northPassageGuard(1),  northPassageGuard(2),  northPassageGuard(3),
     northPassageGuard(4),  northPassageGuard(5),  northPassageGuard(6),  northPassageGuard(7),
     northPassageGuard(8),  northPassageGuard(9),  northPassageGuard(10), northPassageGuard(11),
