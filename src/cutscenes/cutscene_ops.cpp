@@ -54,11 +54,7 @@ void frmCutscene::perform(const Operation& op) {
     case Op::jumpStepUnlessHardcore:
         if (Vars::difficulty != 1) step = op.a;
         break;
-    case Op::refillParty:
-        Vars::heroHP = Vars::heroMaxHP;
-        Vars::heroMP = Vars::heroMaxMP;
-        Vars::allyHP = Vars::allyMaxHP;
-        break;
+    case Op::refillParty: Subs::refillParty(); break;
     case Op::endScene: unload(); break;
     case Op::moveHero:
         Vars::posX = op.a;

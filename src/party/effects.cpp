@@ -95,4 +95,10 @@ void castHealParty() {
     playSnd0();
 }
 
+void refillParty() {
+    Vars::heroHP = Vars::heroMaxHP;
+    Vars::heroMP = Vars::heroMaxMP;
+    Vars::allyHP = Vars::allyMaxHP;
+}
+
 }  // namespace Subs

@@ -19,5 +19,7 @@ void usePotionAlly();
 void castCureHero();
 void castCureAlly();
 void castHealParty();
+// A rest: the hero's health and magic and the ally's health at their maxima.
+void refillParty();
 
 }  // namespace Subs

@@ -15,22 +15,23 @@ namespace {
 // kNextExp[level] is the experience total that lifts a hero of that level to
 // the next one.
 //
-// How it was shaped: a random battle comes about every fifty steps. The first
-// zones' formations give 3 to 10 experience a battle, the middle zones' 20 to
-// 45, the deep zones' 50 to 100, and the story's fixed fights add some 1,500
-// (Maurice alone 1,000). A player who follows the story and fights the random
-// battles on the way, some 300 to 400 in all, holds about 14,000 by the final
-// battle: level 38 sits at 13,690, so that player stands in the high 30s.
-// From level 10 on the table is ten times the square of the level, so a late
-// level costs about ten battles of the deep zones; the first levels come
-// quicker so that the level-up screens are met within the first minutes.
+// How it was shaped: a random battle comes about every fifty steps. A player
+// who follows the story (the old dungeon's north passage is a side quest)
+// meets some 70 random battles and 23 fixed fights on the way and holds about
+// 1,000 experience at the reunion; Maurice adds 1,000 more. Level 16 sits at
+// 1,010, so that player meets Maurice in the high teens after a few battles
+// in the frozen caves, and the final battle, which asks for about level 30,
+// after some more in the hold. The first levels come quickly so that the
+// level-up screens are met within the first minutes; from level 8 on each
+// level costs ten more than the one before (5L^2 - 25L + 130 in all), so a
+// late level costs about five battles of the deep zones.
 // Level 40 is the top: its entry matches the 99,999 the battle pins there.
 constexpr std::array<double, kTopLevel + 1> kNextExp = {
     0,  // no level 0
-    8,     30,    70,    130,   210,   320,   460,   620,   800,   1000,   // 1-10
-    1210,  1440,  1690,  1960,  2250,  2560,  2890,  3240,  3610,  4000,   // 11-20
-    4410,  4840,  5290,  5760,  6250,  6760,  7290,  7840,  8410,  9000,   // 21-30
-    9610,  10240, 10890, 11560, 12250, 12960, 13690, 14440, 15210, 99999,  // 31-40
+    8,     25,    50,    80,    115,   155,   200,   250,   310,   380,   // 1-10
+    460,   550,   650,   760,   880,   1010,  1150,  1300,  1460,  1630,  // 11-20
+    1810,  2000,  2200,  2410,  2630,  2860,  3100,  3350,  3610,  3880,  // 21-30
+    4160,  4450,  4750,  5060,  5380,  5710,  6050,  6400,  6760,  99999, // 31-40
 };
 
 constexpr bool isRising(const std::array<double, kTopLevel + 1>& t) {

@@ -9,6 +9,14 @@ namespace {
 
 constexpr std::uint8_t kFirstAlly = 18;  // Sofi
 
+// A new hero sets out with the only gear she will ever have (no chest or
+// place gives more): a long sword and chain mail, no shield, helmet or
+// bracers, and a few herbs, since the first fights come before any chest. A
+// lighter blade or clothes leave the Demons of the last fights out of reach
+// without hours of grinding.
+constexpr std::array<std::uint8_t, 5> kFirstGear = {4, 3, 9, 9, 9};
+constexpr std::array<std::uint8_t, 4> kFirstItems = {5, 0, 0, 0};  // herbs, berries, potions, fire potions
+
 template <class T, std::size_t N>
 void clear(std::array<T, N>& a) {
     a.fill(T{});
@@ -25,9 +33,9 @@ void initNewGame() {
     heroStr = heroDex = heroWis = 10;
     heroHP = heroMaxHP = 25;
     heroMP = heroMaxMP = 14;
-    heroEquip = {0, 0, 9, 9, 9};  // plain weapon and clothes; no shield, helmet or bracers
+    heroEquip = kFirstGear;
     clear(heroSpells);
-    clear(heroItems);
+    heroItems = kFirstItems;
     amulet = 0;
     clear(amuletsOwned);
     rubies = 0;

@@ -1,6 +1,7 @@
 // The area scripts: the story route's triggers, run after every step.
 #include "cutscenes/frmcutscene.h"
 #include "party/frmchangecharacter.h"
+#include "party/party.h"
 #include "shell/frmtitle.h"
 #include "shell/vars.h"
 #include "world/frmmap.h"
@@ -29,7 +30,7 @@ void frmMap::runEvents(int map) {
         runActions(*t, chainedNext_);
         return;
     }
-    if (const world::Trigger* t = world::triggerAt(map, Vars::storyStage, Vars::posX, Vars::posY))
+    if (const world::Trigger* t = world::triggerAt(map, world::progressNow(), Vars::posX, Vars::posY))
         runActions(*t, 0);
 }
 
@@ -60,7 +61,12 @@ void frmMap::runActions(const world::Trigger& t, std::size_t from) {
             if (!fixedFight(a.n)) return;
             break;
         case world::Op::changeAlly: frmChangeCharacter::get().showModal(); break;
+        case world::Op::refillParty:
+            Subs::refillParty();
+            redraw();
+            break;
         case world::Op::stage: Vars::storyStage = Vars::i16(a.n); break;
+        case world::Op::questStep: Vars::questFlags[std::size_t(t.quest)] = Vars::u8(a.n); break;
         case world::Op::endGame:
             Vars::heroHP = 0;
             Vars::areaTrack = kTitleTrack;

@@ -80,7 +80,7 @@ void frmMap::redraw() {
 
 void frmMap::drawView() {
     std::vector<world::MapFigure> waiting;
-    world::forEachWaitingMonster(Vars::curMap, Vars::storyStage, [&](const world::Figure& f) {
+    world::forEachWaitingMonster(Vars::curMap, world::progressNow(), [&](const world::Figure& f) {
         waiting.push_back({f.x, f.y, battle::fixedGroupPicture(f.group)});
     });
     world::drawMapView(*picView, world::mapSlice(Vars::curMap), Vars::posX, Vars::posY,

@@ -1,8 +1,13 @@
 #include "world/route.h"
 
+#include "shell/vars.h"
 #include "world/route_tables.h"
 
 namespace world {
+
+static_assert(kQuestFlags == Vars::questFlags.size());
+
+Progress progressNow() { return {Vars::storyStage, Vars::questFlags}; }
 
 std::span<const Trigger> routeOf(int map) {
     switch (map) {
@@ -17,9 +22,9 @@ std::span<const Trigger> routeOf(int map) {
     }
 }
 
-const Trigger* triggerAt(int map, int stage, int x, int y) {
+const Trigger* triggerAt(int map, const Progress& p, int x, int y) {
     for (const Trigger& t : routeOf(map))
-        if (t.stage == stage && t.area.holds(x, y)) return &t;
+        if (t.liveAt(p) && t.area.holds(x, y)) return &t;
     return nullptr;
 }
 

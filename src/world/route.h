@@ -1,7 +1,9 @@
 #pragma once
 // The story route on the map: per map, a table of triggers. A trigger is live
 // while storyStage equals its stage and fires when the hero steps into its
-// area; its actions then run in order. Progress lives in storyStage alone.
+// area; its actions then run in order. The story's progress lives in
+// storyStage; a side quest's in its byte of questFlags, which its triggers
+// read in place of storyStage.
 #include <array>
 #include <cstdint>
 #include <span>
@@ -15,7 +17,9 @@ enum class Op : std::uint8_t {
     scene,       // frmCutscene, modally, for the present storyStage
     fight,       // a fixed battle; the actions stop unless it is won
     changeAlly,  // frmChangeCharacter, modally
+    refillParty, // a rest: the party's health and magic back to their maxima
     stage,       // storyStage := n
+    questStep,   // the trigger's quest flag := n
     endGame,     // the story is over: back to the title screen
 };
 
@@ -39,7 +43,9 @@ constexpr Action ally(const char* text) { return {Op::say, 0, kAllyFace, nullptr
 constexpr Action scene() { return {Op::scene}; }
 constexpr Action fight(int group) { return {Op::fight, group}; }
 constexpr Action stage(int next) { return {Op::stage, next}; }
+constexpr Action questStep(int next) { return {Op::questStep, next}; }
 constexpr Action changeAlly() { return {Op::changeAlly}; }
+constexpr Action refillParty() { return {Op::refillParty}; }
 constexpr Action endGame() { return {Op::endGame}; }
 constexpr Action heroThenGo(const char* text) {
     return {Op::sayAndGo, 0, kHeroPortrait, nullptr, text};
@@ -55,30 +61,56 @@ struct Spot {
     int x = -1, y = -1;
 };
 
-inline constexpr std::size_t kMaxActions = 5;
+inline constexpr std::size_t kMaxActions = 7;
+
+// The bytes of questFlags the side quests keep, and the value of a finished one.
+inline constexpr int kNorthPassageQuest = 0;  // the old dungeon's north passage: fights 0..13
+inline constexpr int kQuestDone = 99;
+inline constexpr std::size_t kQuestFlags = 11;
+
+// Where the game stands: storyStage, and the side quests' flags.
+struct Progress {
+    int stage = 0;
+    std::array<std::uint8_t, kQuestFlags> quests{};
+};
 
 struct Trigger {
-    std::int16_t stage;
+    std::int16_t stage;  // in a quest's trigger, the value of its flag
     Area area;
     std::array<Action, kMaxActions> actions;
-    // A corridor monster stands here, drawn until the stage has passed.
+    // A corridor monster stands here, drawn until its stage has passed.
     Spot monster{};
+    // Live from `stage` through this one too (a rest the party may come back to).
+    std::int16_t lastStage = 0;
+    // The quest flag this trigger follows instead of storyStage, or none.
+    std::int8_t quest = -1;
+
+    constexpr int progressIn(const Progress& p) const {
+        return quest < 0 ? p.stage : p.quests[std::size_t(quest)];
+    }
+    constexpr bool liveAt(const Progress& p) const {
+        const int s = progressIn(p);
+        return s == stage || (s > stage && s <= lastStage);
+    }
 };
+
+// The game's own: Vars::storyStage and Vars::questFlags.
+Progress progressNow();
 
 // The triggers of a map, in the order they are tried.
 std::span<const Trigger> routeOf(int map);
 
-// The first trigger of `map` live at `stage` whose area holds (x, y), or nullptr.
-const Trigger* triggerAt(int map, int stage, int x, int y);
+// The first trigger of `map` live at `p` whose area holds (x, y), or nullptr.
+const Trigger* triggerAt(int map, const Progress& p, int x, int y);
 
-// A corridor monster still waiting on `map` at `stage`.
+// A corridor monster still waiting on `map` at `p`.
 struct Figure {
     int x, y, group;
 };
 template <class Visit>
-void forEachWaitingMonster(int map, int stage, Visit visit) {
+void forEachWaitingMonster(int map, const Progress& p, Visit visit) {
     for (const Trigger& t : routeOf(map))
-        if (t.monster.x >= 0 && stage <= t.stage)
+        if (t.monster.x >= 0 && t.progressIn(p) <= t.stage)
             for (const Action& a : t.actions)
                 if (a.op == Op::fight) visit(Figure{t.monster.x, t.monster.y, a.n});
 }

@@ -55,23 +55,39 @@ constexpr std::array kMap1 = {
                                          "down are on its west side. Come on!")}},
 };
 
+// The old dungeon's north passage, off the north wall of the hall at the foot
+// of the stairs: a side quest, met whenever the party is down here. Its
+// fourteen monsters wait one every other row up the passage, each live while
+// the quest's flag stands at its place in the line; the last one ends it.
+constexpr int kNorthPassageFights = 14, kNorthPassageFirstGroup = 36;
+constexpr int kNorthPassageX = 56, kNorthPassageFoot = 95;
+
+constexpr Trigger northPassageGuard(int place) {
+    const int x = kNorthPassageX, y = kNorthPassageFoot - 2 * place;
+    const bool last = place + 1 == kNorthPassageFights;
+    Trigger t{std::int16_t(place), {x, y, x + 1, y},
+              {fight(kNorthPassageFirstGroup + place), questStep(last ? kQuestDone : place + 1)},
+              {x, y}, 0, std::int8_t(kNorthPassageQuest)};
+    if (last)
+        t.actions[2] = ally("That was the last of them. Whatever they guarded lies in the old halls "
+                            "to the west.");
+    return t;
+}
+
 constexpr std::array kMap2 = {
     Trigger{377, {52, 96, 68, 104},
-            {fight(6), stage(378),
-             ally("There's a whole line of them up the passage off this hall's north wall. They "
-                  "won't stop us.")}},
-    // Rows 76 to 78 are left clear: a side passage opens there.
-    guard(378, 56, 95, 36), guard(379, 56, 93, 37), guard(380, 56, 91, 38),
-    guard(381, 56, 89, 39), guard(382, 56, 87, 40), guard(383, 56, 85, 41),
-    guard(384, 56, 83, 42), guard(385, 56, 81, 43), guard(386, 56, 79, 44),
-    guard(387, 56, 75, 45), guard(388, 56, 73, 46), guard(389, 56, 71, 47),
-    guard(390, 56, 69, 48),
-    Trigger{391, {56, 68, 57, 68},
-            {fight(49), stage(392),
-             ally("Done! The passage turns east at the top. On to the hall beyond.")},
-            {56, 68}},
-    Trigger{392, {65, 66, 75, 67},
-            {fight(9), stage(393), ally("On into the hall ahead!")}},
+            {fight(6), stage(392),
+             ally("The Guards have lined the passage off the north wall with their worst. It goes "
+                  "nowhere we need: our way's the passage off the east side. I'd still like a "
+                  "crack at them!")}},
+    northPassageGuard(0),  northPassageGuard(1),  northPassageGuard(2),  northPassageGuard(3),
+    northPassageGuard(4),  northPassageGuard(5),  northPassageGuard(6),  northPassageGuard(7),
+    northPassageGuard(8),  northPassageGuard(9),  northPassageGuard(10), northPassageGuard(11),
+    northPassageGuard(12), northPassageGuard(13),
+    // Live from 378 too: a game saved in the north passage when the way on
+    // still ran through it goes on from here.
+    Trigger{378, {76, 66, 79, 67},
+            {fight(9), stage(393), ally("On into the hall ahead!")}, {}, 392},
     Trigger{393, {80, 60, 85, 73},
             {fight(14), stage(394),
              ally("The way on leaves the middle of this hall's north wall. At its top it turns "

@@ -9,6 +9,8 @@ namespace world {
 namespace {
 
 constexpr int kVillager = 3, kMonk = 13;
+// The people who give the party a night's rest.
+constexpr int kFisherman = 4, kSteward = 40;
 
 constexpr std::array kMap0 = {
     Trigger{1, {156, 8, 166, 18},
@@ -32,7 +34,11 @@ constexpr std::array kMap0 = {
                  "Rest on our steps, child. Your friend Sofi is dead; nothing we knew could save "
                  "her. She lies at the end of the cliff path, south-east of the shrine."),
              ally("I'm Jack; my men camp by the shrine. I'm sorry about your friend. I'll see you "
-                  "safe as far as the cliff path.")}},
+                  "safe as far as the cliff path."),
+             say(kMonk, "Monk",
+                 "Eat with us and sleep a night under the Chapel's roof. The road will keep until "
+                 "morning."),
+             refillParty()}},
     Trigger{190, {157, 137, 161, 138},
             {scene(), stage(203),
              ally("I'll carry your friend to the harbour town north-east of the shrine and see "
@@ -40,7 +46,11 @@ constexpr std::array kMap0 = {
     Trigger{203, {162, 114, 166, 120},
             {scene(), stage(259),
              ally("Sofi has her grave now, by the harbour. I'm to meet a friend where a river "
-                  "meets the sea, west of the mountains; we go under them, by the shrine cave.")}},
+                  "meets the sea, west of the mountains; we go under them, by the shrine cave."),
+             say(kFisherman, "Fisherman",
+                 "You two are dead on your feet. Sleep in my net loft tonight; nobody climbs up "
+                 "there but the cat."),
+             refillParty()}},
     Trigger{259, {138, 122, 142, 126},
             {scene(), stage(260),
              ally("The cave mouth is just ahead. Keep your blade out; the Guards set beasts in "
@@ -57,7 +67,28 @@ constexpr std::array kMap0 = {
     Trigger{344, {47, 52, 57, 59},
             {scene(), stage(373),
              ally("The sea's crawling with Demon ships, so we go under it. Back east to the "
-                  "mountain cave, and down!")}},
+                  "mountain cave, and down!"),
+             say(kSteward, "Steward",
+                 "The council has ordered beds and a hot supper for you both. Sleep first; the "
+                 "caves will wait."),
+             refillParty()}},
+    // Rests the party may come back to while the story keeps it near.
+    Trigger{190, {152, 130, 152, 130},
+            {say(kMonk, "Monk",
+                 "The Chapel's door stands open to you, child. Come in and rest whenever the road "
+                 "is hard."),
+             refillParty()},
+            {}, 203},
+    Trigger{259, {170, 117, 170, 117},
+            {say(kFisherman, "Fisherman",
+                 "The loft's yours whenever you need it. Mind the cat, and mind those caves."),
+             refillParty()},
+            {}, 340},
+    Trigger{373, {49, 53, 55, 57},
+            {say(kSteward, "Steward",
+                 "Back again? Your beds are made. The council would rather you slept than fell."),
+             refillParty()},
+            {}, 396},
 };
 
 }  // namespace

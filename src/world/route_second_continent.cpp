@@ -9,6 +9,8 @@ namespace {
 
 // The reunion's doorstep: the first house of the fishing town.
 constexpr int kReunionX = 5, kReunionY = 18;
+// The townswoman who takes the party in from the snow.
+constexpr int kTownswoman = 25, kFishwife = 46;
 
 constexpr std::array kMap4 = {
     // Up from the frozen caves by either way: where home lies.
@@ -21,11 +23,18 @@ constexpr std::array kMap4 = {
     Trigger{424, {81, 55, 91, 64},
             {scene(), stage(460),
              ally("Then we ask the town in the snow for help. It lies south-east, down the road "
-                  "past the tower's lake.")}},
+                  "past the tower's lake."),
+             ally("Nobody's left to mind if we use Father's beds. We sleep here tonight and go at "
+                  "first light."),
+             refillParty()}},
     Trigger{460, {107, 111, 117, 117},
             {scene(), stage(498),
              ally("They can spare us nothing yet. The tower first, then; its bridge is north-west "
-                  "of here.")}},
+                  "of here."),
+             say(kTownswoman, "Townswoman",
+                 "Nobody goes back into that cold tonight. Sit by our fire and sleep; the tower "
+                 "has stood a thousand years."),
+             refillParty()}},
     Trigger{498, {80, 91, 86, 93},
             {fight(25), stage(500), scene(), stage(546),
              ally("Nothing else stands in our way. Across the bridge to the tower door!")}},
@@ -53,6 +62,23 @@ constexpr std::array kMap4 = {
             {scene(), changeAlly(), stage(898),
              hero("Maurice is somewhere in the eastern mountains. The road east, over the "
                   "bridge, leads to a cave at their foot, and down after him.")}},
+    // Rests the party may come back to while the story keeps it near.
+    Trigger{460, {83, 58, 83, 58},
+            {hero("Our father's house stands empty. Nobody will mind if we rest here a while "
+                  "before the road goes on."),
+             refillParty()},
+            {}, 896},
+    Trigger{498, {109, 114, 109, 114},
+            {say(kTownswoman, "Townswoman",
+                 "Come in from the cold whenever you pass. There is always a bed by our fire."),
+             refillParty()},
+            {}, 896},
+    Trigger{898, {9, 18, 9, 18},
+            {say(kFishwife, "Fishwife",
+                 "Rest here before you go after him. The others told me to keep a bed ready for "
+                 "you."),
+             refillParty()},
+            {}, 900},
 };
 
 }  // namespace

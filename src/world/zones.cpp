@@ -8,7 +8,7 @@ namespace {
 // By map; the first rectangle that holds a cell wins, so the small ones come
 // first and each map ends with one that covers it whole. Groups grow harder
 // away from the start and deeper down.
-constexpr std::array<Zone, 31> kZones{{
+constexpr std::array<Zone, 36> kZones{{
     // The first continent. The story's places carry the music its scenes
     // leave playing there, so the next step does not switch it away.
     {0, 140, 0, 199, 30, 0, 1},     // round the village where the hero wakes: no battles
@@ -38,9 +38,20 @@ constexpr std::array<Zone, 31> kZones{{
     {4, 0, 0, 99, 74, 24, 14},      // the north-west
     {4, 100, 0, 199, 74, 26, 15},   // the desert and the pass
     {4, 0, 0, 199, 149, 28, 15},    // the south and the snow
-    {5, 0, 0, 99, 149, 29, 17},     // the frozen caves
+    // Below the second continent the story first crosses the hold and the
+    // frozen caves, from the old tunnel to the way up nearest the father's
+    // town, long before it comes back for the last fights. That way meets the
+    // fire caves' group again; the halls off it, the north of the great cave
+    // where Maurice is met and the hold's inner halls keep the hardest. The
+    // Demons' rearguard waits on the way itself, so its passage goes with it.
+    {5, 84, 54, 96, 63, 29, 17},    // the frozen caves: where Maurice is met
+    {5, 56, 44, 185, 75, 15, 17},   // the great cave, and east to the stairs
+    {5, 78, 73, 130, 112, 15, 17},  // the passage south to the way up
+    {5, 0, 0, 99, 149, 29, 17},
     {5, 0, 0, 199, 149, 30, 17},
     {6, 100, 100, 199, 149, 33, 18},  // the demon's hold: its inner halls
+    {6, 20, 88, 99, 131, 15, 18},     // from the deep passage's stairs to the great hall
+    {6, 70, 60, 179, 89, 15, 18},     // north, and the long passage east to the stairs up
     {6, 0, 0, 99, 149, 31, 18},
     {6, 0, 0, 199, 149, 32, 18},
 }};

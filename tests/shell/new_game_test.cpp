@@ -45,8 +45,8 @@ TEST_F(NewGame, ResetsTheHeroAndClearsTheRest) {
     EXPECT_EQ(Vars::posX, 11);
     EXPECT_EQ(Vars::posY, 20);
     EXPECT_EQ(Vars::storyStage, 0);
-    // The plainest weapon and armour, nothing in the other three places.
-    EXPECT_EQ(Vars::heroEquip, (std::array<Vars::u8, 5>{0, 0, 9, 9, 9}));
+    // The kit she keeps all game: long sword and chain mail; no shield, helmet or bracers.
+    EXPECT_EQ(Vars::heroEquip, (std::array<Vars::u8, 5>{4, 3, 9, 9, 9}));
     EXPECT_EQ(Vars::heroExp, 0);
     EXPECT_EQ(Vars::heroNextExp, 8);
     EXPECT_EQ(Vars::amulet, 0);
@@ -54,7 +54,7 @@ TEST_F(NewGame, ResetsTheHeroAndClearsTheRest) {
     EXPECT_EQ(Vars::difficulty, 0);
     EXPECT_EQ(Vars::encounterGroup + Vars::encounterSteps, 0);
     EXPECT_EQ(Vars::balloonX + Vars::balloonY + Vars::balloonMap, 0);
-    EXPECT_EQ(Vars::heroItems, (std::array<Vars::u8, 4>{}));
+    EXPECT_EQ(Vars::heroItems, (std::array<Vars::u8, 4>{5, 0, 0, 0}));  // five herbs
     EXPECT_EQ(Vars::heroSpells, (std::array<Vars::u8, 3>{}));
     EXPECT_EQ(Vars::questFlags, (std::array<Vars::u8, 11>{}));
     EXPECT_EQ(Vars::amuletsOwned, (std::array<Vars::u8, 11>{}));

@@ -8,9 +8,9 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <deque>
 #include <optional>
 #include <set>
+#include <string>
 #include <vector>
 
 #include "cutscenes/frmcutscene.h"
@@ -21,77 +21,24 @@
 #include "shell/frmtitle.h"
 #include "shell/vars.h"
 #include "support/game_test.h"
+#include "support/story_walk.h"
 #include "world/frmmap.h"
-#include "world/level_changes.h"
-#include "world/map_view.h"
 #include "world/route.h"
-#include "world/terrain.h"
 
 namespace {
 
 namespace vk = platform::vk;
+using storywalk::Cell;
 
-struct Cell {
-    int map, x, y;
-    bool operator==(const Cell&) const = default;
-};
+// The hall beyond the old dungeon's first passage east, which the story
+// reaches without the north passage.
+constexpr int kPastTheNorthPassage = 393;
+using storywalk::here;
 
-Cell here() { return {Vars::curMap, Vars::posX, Vars::posY}; }
-
-std::size_t indexOf(const Cell& c) { return std::size_t(c.map) * 30000 + std::size_t(c.y) * 200 + std::size_t(c.x); }
-
-// One step of a path: the key to press and where the hero should then stand.
-struct Move {
-    int key;
-    Cell to;
-};
-
-// Breadth-first search over the walking rule and the level changes, from the
-// hero's cell to the nearest cell (one step away at least) that `goal` accepts.
-template <class Goal>
-std::vector<Move> pathTo(Goal goal) {
-    const Cell start = here();
-    std::vector<int> from(7 * 30000, -1), keyInto(7 * 30000, 0);
-    std::deque<Cell> todo{start};
-    from[indexOf(start)] = int(indexOf(start));
-    constexpr int dx[] = {-1, 0, 1, 0}, dy[] = {0, -1, 0, 1};
-    constexpr int keys[] = {vk::Left, vk::Up, vk::Right, vk::Down};
-    while (!todo.empty()) {
-        const Cell c = todo.front();
-        todo.pop_front();
-        for (int d = 0; d < 4; ++d) {
-            Cell next{c.map, world::wrapX(c.x + dx[d]), world::wrapY(c.y + dy[d])};
-            const int code = Vars::cell(next.x, next.y, 0, next.map);
-            if (world::isBlocking(code)) continue;
-            if (const world::LevelChange* lc = world::levelChangeAt(next.map, next.x, next.y);
-                lc && lc->tile == code)
-                next = {lc->toMap, lc->toX, lc->toY};
-            const std::size_t i = indexOf(next);
-            if (from[i] >= 0) continue;
-            from[i] = int(indexOf(c));
-            keyInto[i] = keys[d];
-            if (goal(next)) {
-                std::vector<Move> path;
-                for (std::size_t at = i; at != indexOf(start); at = std::size_t(from[at]))
-                    path.push_back({keyInto[at], {int(at / 30000), int(at % 200), int(at % 30000 / 200)}});
-                std::reverse(path.begin(), path.end());
-                return path;
-            }
-            todo.push_back(next);
-        }
-    }
-    return {};
-}
-
-// Groups of the scripted fights; all others are random battles or chests.
-bool isFixedGroup(int g) {
-    static const std::set<int> kFixed = {3,  6,  8,  9,  14, 16, 17, 18, 19, 20, 21, 22, 25, 27, 34, 35,
-                                         36, 37, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47, 48, 49};
-    return kFixed.contains(g);
-}
-
-class Playthrough : public harness::GameTest {
+class Playthrough : public harness::GameTest, protected storywalk::Walker {
 protected:
+    Playthrough() : storywalk::Walker(h) {}
+
     void SetUp() override {
         h.linkAssets();
         savefile::createSlotNamesIfMissing();  // the splash writes it at start-up
@@ -108,7 +55,7 @@ protected:
         });
         h.onShow("frmFight", [this](platform::Form&) {
             ++battles;
-            if (isFixedGroup(Vars::encounterGroup)) fights.push_back(Vars::encounterGroup);
+            if (storywalk::isFixedGroup(Vars::encounterGroup)) fights.push_back(Vars::encounterGroup);
         });
         h.onShow("frmChangeCharacter", [this](platform::Form&) {
             ++allyChanges;
@@ -133,23 +80,15 @@ protected:
         if (Vars::allyHP < Vars::allyMaxHP) Vars::allyHP = Vars::allyMaxHP;
     }
 
-    frmMap& map() { return frmMap::get(); }
-
-    void closeTalk() {
-        for (int n = 0; n < 10 && map().isLoaded() && map().talkShown(); ++n) h.keyNow(Vars::keySelect);
-    }
-
-    // One accepted key press on the map screen.
-    void press(int key) {
+    // Every step with full health; each checks that the story never goes back
+    // and that the step after a scene keeps the music its after-effect left.
+    void press(int key) override {
         refill();
-        h.advance(125);  // the step timer runs out
         const int before = Vars::storyStage, mapBefore = Vars::curMap;
         const std::size_t scenesBefore = scenes.size();
-        h.keyNow(key);
+        storywalk::Walker::press(key);
         ++steps;
-        if (map().isLoaded()) closeTalk();
         EXPECT_GE(Vars::storyStage, before) << "the story went back";
-        // The step after a scene keeps the music its after-effect left playing.
         if (trackAfterScene && Vars::curMap == mapBefore) {
             EXPECT_EQ(Vars::musicTrack, *trackAfterScene) << "the step after the scene before " << before;
         }
@@ -158,47 +97,44 @@ protected:
         if (Vars::curMap != mapBefore) mapChanges.push_back({Vars::curMap, before});
     }
 
-    // Walks toward the live triggers of the present stage until the stage moves on.
-    bool advanceStage() {
-        const int stage = Vars::storyStage;
-        for (int attempt = 0; attempt < 50 && Vars::storyStage == stage && map().isLoaded(); ++attempt) {
-            // Lines that only point the way are passed by; the goal is a
-            // trigger that moves the story on.
-            const std::vector<Move> path = pathTo([stage](const Cell& c) {
-                const world::Trigger* t = world::triggerAt(c.map, stage, c.x, c.y);
-                return t != nullptr && std::any_of(t->actions.begin(), t->actions.end(), [](const world::Action& a) {
-                           return a.op == world::Op::stage;
-                       });
-            });
-            if (path.empty()) {
-                ADD_FAILURE() << "no way to the place of stage " << stage << " from " << here().map << ":"
-                              << here().x << "," << here().y;
-                return false;
-            }
-            for (const Move& m : path) {
-                press(m.key);
-                if (Vars::storyStage != stage || !map().isLoaded() || !(here() == m.to)) break;
-            }
-        }
-        return Vars::storyStage != stage;
-    }
-
     // Saves into a slot through F5, then loads it through F7: the story goes on
     // from the loaded game on a fresh map screen.
     void saveAndLoad(int slot) {
         const Cell at = here();
         const int stage = Vars::storyStage, ally = Vars::allyId;
+        const auto quests = Vars::questFlags;
         h.click("frmGame", "lbl3", slot);
         h.keyNow(vk::F5);
         Vars::storyStage = 1;  // spoil what the load must bring back
         Vars::allyId = 0;
+        Vars::questFlags = {};
         h.click("frmGame", "lbl3", slot);
         h.keyNow(vk::F7);
         EXPECT_TRUE(map().visible());
         EXPECT_EQ(here(), at);
         EXPECT_EQ(Vars::storyStage, stage);
         EXPECT_EQ(Vars::allyId, ally);
+        EXPECT_EQ(Vars::questFlags, quests);
         loadedAt.push_back(stage);
+    }
+
+    // The old dungeon's north passage, which the way on passed by: its
+    // fourteen fights in order, with a save and a load halfway up.
+    void walkTheNorthPassage() {
+        const std::uint8_t& place = Vars::questFlags[world::kNorthPassageQuest];
+        EXPECT_EQ(place, 0);
+        bool saved = false;
+        while (place != world::kQuestDone && map().isLoaded()) {
+            if (place == 7 && !saved) {
+                saveAndLoad(int(loadedAt.size()));
+                saved = true;
+            }
+            std::string why;
+            if (!advanceQuest(world::kNorthPassageQuest, why)) {
+                ADD_FAILURE() << why;
+                return;
+            }
+        }
     }
 
     std::vector<int> scenes, fights, loadedAt;
@@ -217,11 +153,17 @@ TEST_F(Playthrough, FromANewGameToTheTitleAfterTheEnding) {
     ASSERT_EQ(Vars::storyStage, 1);
     strengthen();
 
-    const std::set<int> saveAt = {166, 264, 385, 898};
+    const std::set<int> saveAt = {166, 264, 898};
     while (Vars::storyStage < 1000 && map().isLoaded()) {
         if (saveAt.contains(Vars::storyStage) && !std::count(loadedAt.begin(), loadedAt.end(), Vars::storyStage))
             saveAndLoad(int(loadedAt.size()));
-        if (!advanceStage()) break;
+        if (Vars::storyStage == kPastTheNorthPassage && Vars::questFlags[world::kNorthPassageQuest] == 0)
+            walkTheNorthPassage();
+        std::string why;
+        if (!advanceStage(why)) {
+            if (!why.empty()) ADD_FAILURE() << why;
+            break;
+        }
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
 
@@ -231,10 +173,10 @@ TEST_F(Playthrough, FromANewGameToTheTitleAfterTheEnding) {
     // Every fixed group once, where the route puts it: map 1 before the palace,
     // map 1 and 2 after it, the tower, the frozen caves and the hold.
     EXPECT_EQ(fights, (std::vector<int>{6,  16, 17, 18, 19, 20, 21, 22, 3,  6,  6,  8,  25, 6,
-                                        36, 37, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47, 48, 49,
-                                        9,  14, 6,  6,  25, 25, 34, 27, 35}));
+                                        9,  36, 37, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47, 48,
+                                        49, 14, 6,  6,  25, 25, 34, 27, 35}));
     EXPECT_EQ(allyChanges, 1);
-    EXPECT_EQ(loadedAt, (std::vector<int>{166, 264, 385, 898}));
+    EXPECT_EQ(loadedAt, (std::vector<int>{166, 264, kPastTheNorthPassage, 898}));
     // The end the story gives.
     EXPECT_EQ(Vars::storyStage, 1000);
     EXPECT_EQ(Vars::heroHP, 0);

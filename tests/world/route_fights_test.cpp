@@ -111,8 +111,53 @@ TEST_F(RouteFights, AWaitingMonsterIsDrawnOnItsCellUntilBeaten) {
     EXPECT_EQ(viewPixel(px, py), terrainColour(walkableCode()));
 }
 
+// The old dungeon's north passage: a side quest whose monsters stand one every
+// other row up from (56, 95), fought in order at any stage, its place in the
+// line kept in its flag; the way on no longer runs through it.
+TEST_F(RouteFights, TheNorthPassageFallsInOrderWhateverTheStory) {
+    map().areaScripts[2] = [] { frmMap::get().map2Events(); };
+    const int firstPicture = battle::fixedGroupPicture(36);
+    const std::uint32_t colour = 0xFF2468AC;
+    frmTileset::get().imgEnemy.put(firstPicture, platform::MakePicture(36, 36, colour));
+    const std::uint8_t& place = Vars::questFlags[0];  // the passage's byte of a saved game
+    Vars::storyStage = 700;
+    map().unload();
+    this->place(2, 56, 86);
+    for (int y = 60; y <= 100; ++y) setTerrain(56, y, quietCode());
+    open();
+    walk(vk::Up);  // onto the sixth of the line: not its turn yet
+    EXPECT_TRUE(battleGroups.empty());
+    // From the foot: the first one drawn above the hero until beaten, then the
+    // rest in order, one every other row.
+    this->place(2, 56, 96);
+    map().redraw();
+    EXPECT_EQ(viewPixel(10 * 36 + 18, 6 * 36 + 18), colour);
+    walk(vk::Up);
+    EXPECT_EQ(place, 1);
+    walk(vk::Down);
+    EXPECT_EQ(viewPixel(10 * 36 + 18, 6 * 36 + 18), terrainColour(quietCode()));
+    for (int y = 95; y >= 68; --y) walk(vk::Up);
+    std::vector<int> groups;
+    for (int g = 36; g <= 49; ++g) groups.push_back(g);
+    EXPECT_EQ(battleGroups, groups);
+    EXPECT_EQ(place, 99);  // a finished quest
+    EXPECT_EQ(Vars::storyStage, 700);
+}
+
+TEST_F(RouteFights, AGameSavedInTheNorthPassageGoesOnEast) {
+    map().areaScripts[2] = [] { frmMap::get().map2Events(); };
+    Vars::storyStage = 385;  // the passage was the way on when it was saved
+    map().unload();
+    place(2, 76, 68);
+    open();
+    walk(vk::Up);
+    EXPECT_EQ(battleGroups, std::vector<int>{9});
+    EXPECT_EQ(Vars::storyStage, 393);
+    EXPECT_EQ(Vars::questFlags[0], 0);
+}
+
 TEST_F(RouteFights, ALineWithMoreToFollowWaitsForOK) {
-    // The shrine: the scene sends the hero to the doorstep, then two lines.
+    // The shrine: the scene sends the hero to the doorstep, then three lines and a rest.
     frmTileset& store = frmTileset::get();
     for (int i = 0; i <= 12; ++i) {
         store.battle.put(i, platform::MakePicture(8, 8, 0xFF000000));
@@ -138,9 +183,20 @@ TEST_F(RouteFights, ALineWithMoreToFollowWaitsForOK) {
     ASSERT_TRUE(map().talkShown());
     EXPECT_EQ(speaker.Caption, "Jack");  // the companion who just joined
     EXPECT_EQ(Vars::portraitId, 51);
-    EXPECT_EQ(Vars::talkChain, 0);
+    // Then the monks' rest: its line waits, and OK refills the party.
+    Vars::heroHP = 3;
+    Vars::heroMP = 0;
+    Vars::allyHP = 1;
+    press(Vars::keySelect);
+    ASSERT_TRUE(map().talkShown());
+    EXPECT_EQ(speaker.Caption, "Monk");
+    EXPECT_EQ(Vars::talkChain, -1);
+    EXPECT_EQ(Vars::heroHP, 3);
     press(Vars::keySelect);
     EXPECT_FALSE(map().talkShown());
+    EXPECT_EQ(Vars::heroHP, Vars::heroMaxHP);
+    EXPECT_EQ(Vars::heroMP, Vars::heroMaxMP);
+    EXPECT_EQ(Vars::allyHP, Vars::allyMaxHP);
     walk(vk::Down);
     EXPECT_EQ(Vars::posY, 131);
     EXPECT_FALSE(map().talkShown());  // the trigger has passed

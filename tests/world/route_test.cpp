@@ -63,10 +63,10 @@ TEST(Route, EveryLaterSceneFiresOnceOnItsMap) {
 }
 
 TEST(Route, TheReunionAndTheEndAreBuiltAsTheStoryTellsThem) {
-    const world::Trigger* reunion = world::triggerAt(4, 896, 5, 18);
+    const world::Trigger* reunion = world::triggerAt(4, {896}, 5, 18);
     ASSERT_NE(reunion, nullptr);
-    EXPECT_EQ(world::triggerAt(4, 896, 5, 17), nullptr);
-    EXPECT_EQ(world::triggerAt(4, 896, 6, 18), nullptr);
+    EXPECT_EQ(world::triggerAt(4, {896}, 5, 17), nullptr);
+    EXPECT_EQ(world::triggerAt(4, {896}, 6, 18), nullptr);
     EXPECT_EQ(reunion->actions[0].op, Op::scene);
     EXPECT_EQ(reunion->actions[1].op, Op::changeAlly);
     EXPECT_EQ(reunion->actions[2].op, Op::stage);
@@ -101,7 +101,11 @@ TEST(Route, TheFixedGroupsFightOnTheirMaps) {
 
 TEST(Route, TheStoryOnlyMovesForwardAndEveryStageLeadsSomewhere) {
     std::set<int> live;
-    for (const Placed& p : allTriggers()) live.insert(p.trigger->stage);
+    for (const Placed& p : allTriggers()) {
+        if (p.trigger->quest >= 0) continue;  // a side quest's places are no stages
+        live.insert(p.trigger->stage);
+        for (int s = p.trigger->stage + 1; s <= p.trigger->lastStage; ++s) live.insert(s);
+    }
     EXPECT_TRUE(live.contains(1));
     for (const Placed& p : allTriggers()) {
         int stage = p.trigger->stage;
@@ -116,22 +120,55 @@ TEST(Route, TheStoryOnlyMovesForwardAndEveryStageLeadsSomewhere) {
     }
 }
 
+// The guarded hall is the story's; the old dungeon's north passage a side
+// quest that keeps its place in the line in its flag, at any stage.
 TEST(Route, CorridorMonstersStandInTheirWayAndFallInOrder) {
     for (int m : {1, 2}) {
-        std::vector<int> stages;
+        std::vector<int> places;
         for (const world::Trigger& t : world::routeOf(m)) {
             if (t.monster.x < 0) continue;
             EXPECT_TRUE(t.area.holds(t.monster.x, t.monster.y));
             EXPECT_EQ(t.actions[0].op, Op::fight);
-            EXPECT_EQ(t.actions[1].op, Op::stage);
-            stages.push_back(t.stage);
+            EXPECT_EQ(t.actions[1].op, m == 1 ? Op::stage : Op::questStep);
+            EXPECT_EQ(t.quest, m == 1 ? -1 : world::kNorthPassageQuest);
+            places.push_back(t.stage);
         }
-        ASSERT_EQ(stages.size(), m == 1 ? 7u : 14u);
-        for (std::size_t i = 1; i < stages.size(); ++i) EXPECT_EQ(stages[i], stages[0] + int(i));
+        ASSERT_EQ(places.size(), m == 1 ? 7u : 14u);
+        for (std::size_t i = 1; i < places.size(); ++i) EXPECT_EQ(places[i], places[0] + int(i));
         // Drawn while waiting, gone once beaten.
+        world::Progress at{m == 1 ? places[3] : 500};
+        if (m == 2) at.quests[world::kNorthPassageQuest] = 3;
         int waiting = 0;
-        world::forEachWaitingMonster(m, stages[3], [&](const world::Figure&) { ++waiting; });
-        EXPECT_EQ(waiting, int(stages.size()) - 3);
+        world::forEachWaitingMonster(m, at, [&](const world::Figure&) { ++waiting; });
+        EXPECT_EQ(waiting, int(places.size()) - 3);
+    }
+}
+
+// A rest the party may come back to is live from its first stage through its
+// last, and neither before nor after; a story trigger only at its own stage.
+TEST(Route, ARestIsLiveThroughItsStagesOnly) {
+    struct Case {
+        int map, x, y, stage;
+        bool live;
+    };
+    const Case cases[] = {
+        {0, 170, 117, 258, false}, {0, 170, 117, 259, true}, {0, 170, 117, 300, true},
+        {0, 170, 117, 340, true},  {0, 170, 117, 341, false}, {0, 164, 116, 203, true},
+        {0, 164, 116, 204, false}, {0, 164, 116, 202, false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(world::triggerAt(c.map, {c.stage}, c.x, c.y) != nullptr, c.live)
+            << c.x << "," << c.y << " at stage " << c.stage;
+    }
+    // Every rest ends in the refill, after a line that waits for OK.
+    for (const Placed& p : allTriggers()) {
+        const auto& a = p.trigger->actions;
+        for (std::size_t i = 0; i < a.size(); ++i) {
+            if (a[i].op != Op::refillParty) continue;
+            ASSERT_GT(i, 0u);
+            EXPECT_EQ(a[i - 1].op, Op::say) << "map " << p.map << " stage " << p.trigger->stage;
+            EXPECT_TRUE(i + 1 == a.size() || a[i + 1].op == Op::none);
+        }
     }
 }
 

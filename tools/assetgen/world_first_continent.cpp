@@ -39,8 +39,10 @@ SurfaceDesign firstContinent() {
                {{144, 125}, {141, 125}},                                               // to the shrine cave
                {{52, 61}, {52, 65}},                                                   // to the palace
                {{152, 131}, {156, 131}, {156, 137}, {158, 137}}};                      // to the cliff
+    // The monster chest waits by the graveyard in the west, off the story's way;
+    // the shrine's platform holds a herb.
     d.chests = {{164, 20, 1}, {121, 76, 6}, {58, 70, 7}, {148, 100, 2},
-                {100, 108, 10}, {170, 127, 1}, {154, 128, 5}, {36, 76, 2}};
+                {100, 108, 10}, {170, 127, 1}, {154, 128, 6}, {36, 76, 2}, {31, 78, 5}};
     return d;
 }
 
