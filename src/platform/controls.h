@@ -29,8 +29,20 @@ public:
     void draw(const DrawContext&) const override;
 
 private:
-    mutable std::string cachedKey_;
-    mutable std::vector<PicturePtr> cachedLines_;
+    // The caption is wrapped again only when it, the font or the box change;
+    // a new colour only draws the same lines again.
+    struct Wrapped {
+        std::string caption;
+        Font font;
+        int width = -1, visibleWidth = -1;
+        std::size_t room = 0;
+        std::vector<std::string> lines;
+    };
+    // wrapWidth -1: the caption is one line.
+    const std::vector<PicturePtr>& pictures(int wrapWidth, int visibleWidth, std::size_t room) const;
+    mutable Wrapped wrapped_;
+    mutable VbColor drawnColor_ = 0;
+    mutable std::vector<PicturePtr> pictures_;
 };
 
 class Image : public Control {
