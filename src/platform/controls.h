@@ -227,13 +227,14 @@ class TextBox : public Control {
 public:
     using Control::Control;
     std::string Text;
-    int MaxLength = 0;  // 0: no limit
+    int MaxLength = 0;  // in characters; 0: no limit
     Font font;
     VbColor ForeColor = vbBlack;
     VbColor BackColor = vbWhite;
 
-    // Each typed character passes through here first; setting it to 0 refuses it.
-    std::function<void(int& ascii)> onKeyPress;
+    // Each typed character (a code point; 8 for backspace) passes through
+    // here first; setting it to 0 refuses it.
+    std::function<void(int& ch)> onKeyPress;
     std::function<void()> onChange;
 
     void draw(const DrawContext&) const override;
