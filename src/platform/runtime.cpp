@@ -161,12 +161,13 @@ void Runtime::quit() {
     // Loaded forms that were never shown, or were hidden, go too: their
     // timers must not fire on the way out. So does a form that an unload
     // handler loads again (the music of a scene's after-effects).
-    for (std::size_t pass = 0, again = 1; again && pass <= allForms_.size(); ++pass) {
-        again = 0;
+    bool again = true;
+    for (std::size_t pass = 0; again && pass <= allForms_.size(); ++pass) {
+        again = false;
         for (Form* f : allForms_) {
             if (!f->isLoaded()) continue;
             f->unload();
-            again = 1;
+            again = true;
         }
     }
 }
