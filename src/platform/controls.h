@@ -29,8 +29,20 @@ public:
     void draw(const DrawContext&) const override;
 
 private:
-    mutable std::string cachedKey_;
-    mutable std::vector<PicturePtr> cachedLines_;
+    // The caption is wrapped again only when it, the font or the box change;
+    // a new colour only draws the same lines again.
+    struct Wrapped {
+        std::string caption;
+        Font font;
+        int width = -1, visibleWidth = -1;
+        std::size_t room = 0;
+        std::vector<std::string> lines;
+    };
+    // wrapWidth -1: the caption is one line.
+    const std::vector<PicturePtr>& pictures(int wrapWidth, int visibleWidth, std::size_t room) const;
+    mutable Wrapped wrapped_;
+    mutable VbColor drawnColor_ = 0;
+    mutable std::vector<PicturePtr> pictures_;
 };
 
 class Image : public Control {
@@ -215,13 +227,14 @@ class TextBox : public Control {
 public:
     using Control::Control;
     std::string Text;
-    int MaxLength = 0;  // 0: no limit
+    int MaxLength = 0;  // in characters; 0: no limit
     Font font;
     VbColor ForeColor = vbBlack;
     VbColor BackColor = vbWhite;
 
-    // Each typed character passes through here first; setting it to 0 refuses it.
-    std::function<void(int& ascii)> onKeyPress;
+    // Each typed character (a code point; 8 for backspace) passes through
+    // here first; setting it to 0 refuses it.
+    std::function<void(int& ch)> onKeyPress;
     std::function<void()> onChange;
 
     void draw(const DrawContext&) const override;

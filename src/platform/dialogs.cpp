@@ -12,6 +12,8 @@ namespace platform {
 namespace {
 
 constexpr int kPad = 12, kButtonW = 80, kButtonH = 24;
+// A message box stays within the window however long its text.
+constexpr std::size_t kMostPromptLines = 30;
 
 Font dialogFont() {
     Font f;
@@ -95,7 +97,7 @@ protected:
         KeyPreview = true;
         int icon = buttons & 0x70;
         int iconW = icon ? 40 : 0;
-        std::vector<std::string> lines = wrapText(dialogFont(), prompt, 420);
+        std::vector<std::string> lines = wrapText(dialogFont(), prompt, 420, kMostPromptLines);
         int textW = 0;
         for (auto& l : lines) textW = std::max(textW, textWidth(dialogFont(), l));
         int textH = int(lines.size()) * lineHeight(dialogFont());

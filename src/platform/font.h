@@ -1,5 +1,8 @@
 #pragma once
+#include <cstddef>
+#include <limits>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/color.h"
@@ -23,8 +26,11 @@ struct Font {
 int textWidth(const Font& font, const std::string& text);
 int lineHeight(const Font& font);
 
-// Splits text into the lines a word-wrapping label of the given width shows.
-std::vector<std::string> wrapText(const Font& font, const std::string& text, int widthPx);
+// Splits text into the lines a word-wrapping label of the given width shows,
+// the first maxLines of them. The time taken grows with the text that goes
+// into those lines, not with the length of the whole text.
+std::vector<std::string> wrapText(const Font& font, std::string_view text, int widthPx,
+                                  std::size_t maxLines = std::numeric_limits<std::size_t>::max());
 
 // One line of text, transparent background.
 PicturePtr renderText(const Font& font, const std::string& text, VbColor color);

@@ -74,18 +74,22 @@ void Form::stopTimers() {
         if (c->isTimer()) static_cast<Timer&>(*c).disarm();
 }
 
+// A quit asked for while a screen loads, or between two screens, ends the
+// program before the next screen shows: nothing of it runs on the way out.
 void Form::show() {
-    if (Runtime::get().quitting()) return;
+    Runtime& rt = Runtime::get();
+    if (rt.quitAsked()) return;
     load();
-    if (!loaded_) return;  // Form_Load unloaded it again
+    if (!loaded_ || rt.quitAsked()) return;  // Form_Load unloaded it, or the quit unloaded it
     visible_ = true;
-    Runtime::get().formShown(*this);
+    rt.formShown(*this);
 }
 
 void Form::showModal() {
     Runtime& rt = Runtime::get();
     rt.checkQuit();
     load();
+    rt.checkQuit();
     if (!loaded_) return;
     visible_ = true;
     modal_ = true;

@@ -8,6 +8,7 @@
 #include "platform/draw.h"
 #include "platform/form.h"
 #include "platform/keys.h"
+#include "platform/utf8.h"
 
 namespace platform {
 namespace {
@@ -228,13 +229,13 @@ void CommandButton::draw(const DrawContext& dc) const {
 
 void TextBox::textInput(const std::string& utf8) {
     if (!Enabled) return;
-    for (unsigned char ch : utf8) {
-        if (ch >= 0x80) continue;  // the game's files hold plain ASCII
-        int ascii = ch;
-        if (onKeyPress) onKeyPress(ascii);
-        if (ascii == 0) continue;
-        if (MaxLength > 0 && int(Text.size()) >= MaxLength) continue;
-        Text += char(ascii);
+    for (std::size_t at = 0; at < utf8.size();) {
+        int ch = int(utf8::next(utf8, at));
+        if (onKeyPress) onKeyPress(ch);
+        if (ch <= 0) continue;
+        // The limit counts characters, however many bytes each takes.
+        if (MaxLength > 0 && int(utf8::length(Text)) >= MaxLength) continue;
+        utf8::append(Text, char32_t(ch));
         invalidate();
         if (onChange) onChange();
     }
@@ -245,7 +246,7 @@ void TextBox::keyDown(int vk, int) {
         int ascii = 8;
         if (onKeyPress) onKeyPress(ascii);
         if (ascii == 0) return;
-        Text.pop_back();
+        Text.erase(utf8::lastStart(Text));
         invalidate();
         if (onChange) onChange();
     }

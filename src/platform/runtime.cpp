@@ -88,12 +88,17 @@ void Runtime::installQuitSignals() {
     sigaction(SIGINT, &action, nullptr);
 }
 
-void Runtime::checkQuit() {
+bool Runtime::quitAsked() {
     if (quitSignal) {
         quitSignal = 0;
         if (!quitting_) quit();
     }
-    if (quitting_) throw QuitRequested{};
+    if (!quitting_ && source_ && source_->closePending()) quit();
+    return quitting_;
+}
+
+void Runtime::checkQuit() {
+    if (quitAsked()) throw QuitRequested{};
 }
 
 void Runtime::loopOnce(const std::function<bool()>& done) {
@@ -154,8 +159,17 @@ void Runtime::quit() {
         erase(zOrder_, f);
     }
     // Loaded forms that were never shown, or were hidden, go too: their
-    // timers must not fire on the way out.
-    for (Form* f : allForms_) f->unload();
+    // timers must not fire on the way out. So does a form that an unload
+    // handler loads again (the music of a scene's after-effects).
+    bool again = true;
+    for (std::size_t pass = 0; again && pass <= allForms_.size(); ++pass) {
+        again = false;
+        for (Form* f : allForms_) {
+            if (!f->isLoaded()) continue;
+            f->unload();
+            again = true;
+        }
+    }
 }
 
 // ---- forms ----

@@ -36,6 +36,8 @@ public:
     virtual void wait(std::uint64_t nextDue) = 0;
     // DoEvents: dispatch pending input without waiting.
     virtual void poll() {}
+    // Whether a close of the window waits to be dispatched; it stays queued.
+    virtual bool closePending() { return false; }
 };
 
 class Runtime {
@@ -58,9 +60,13 @@ public:
     // Closing the window: unloads every form, front to back, and ends every loop.
     void quit();
     bool quitting() const { return quitting_; }
-    // SIGTERM and SIGINT close the window at the next turn of a loop.
+    // SIGTERM and SIGINT close the window at the next turn of a loop, or
+    // before the next screen loads or shows, whichever comes first.
     static void installQuitSignals();
-    // Quits now if such a signal came; then throws QuitRequested when quitting.
+    // Quits now if such a signal came or a close of the window waits;
+    // whether the program is quitting.
+    bool quitAsked();
+    // The same, then throws QuitRequested when quitting.
     void checkQuit();
 
     // Timers.

@@ -110,7 +110,12 @@ void Video::dispatch(const SDL_Event& e) {
                 rt.mouseUp(b, shiftState(SDL_GetModState()), e.button.x, e.button.y);
             break;
         }
-        case SDL_WINDOWEVENT: rt.invalidate(); break;
+        case SDL_WINDOWEVENT:
+            // Our one window's close ends the game even where SDL is told not
+            // to turn the last window's close into a quit.
+            if (e.window.event == SDL_WINDOWEVENT_CLOSE) rt.quit();
+            rt.invalidate();
+            break;
         default: break;
     }
 }
@@ -127,6 +132,16 @@ void Video::wait(std::uint64_t nextDue) {
         poll();
     }
     if (rt.tooltipDue()) rt.invalidate();
+}
+
+bool Video::closePending() {
+    SDL_PumpEvents();
+    if (SDL_HasEvent(SDL_QUIT)) return true;
+    SDL_Event events[64];
+    const int n = SDL_PeepEvents(events, 64, SDL_PEEKEVENT, SDL_WINDOWEVENT, SDL_WINDOWEVENT);
+    for (int i = 0; i < n; ++i)
+        if (events[i].window.event == SDL_WINDOWEVENT_CLOSE) return true;
+    return false;
 }
 
 void Video::poll() {

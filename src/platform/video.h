@@ -16,6 +16,7 @@ public:
     ~Video() override;
     void wait(std::uint64_t nextDue) override;
     void poll() override;
+    bool closePending() override;
     void present();  // draws the forms when something changed
 
 private:

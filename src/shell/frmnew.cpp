@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <utility>
 
 #include "platform/dialogs.h"
 #include "platform/error.h"
@@ -29,9 +30,19 @@ platform::Label& styled(platform::Label& l, double size, bool bold) {
 
 }  // namespace
 
-bool frmNew::nameCharAllowed(int ascii) {
-    if (ascii == 8) return true;  // backspace
-    return ascii >= 32 && ascii != 127 && ascii != '"';
+// Characters that show nothing or steer the text: control characters, the
+// invisible marks of direction and width, and what stands for a byte that
+// was no character at all.
+constexpr std::pair<int, int> kUnprintable[] = {
+    {0x00, 0x1F}, {0x7F, 0x9F}, {0x200B, 0x200F}, {0x2028, 0x202E},
+    {0x2060, 0x206F}, {0xFEFF, 0xFEFF}, {0xFFF9, 0xFFFD},
+};
+
+bool frmNew::nameCharAllowed(int ch) {
+    if (ch == 8) return true;  // backspace
+    for (const auto& [first, last] : kUnprintable)
+        if (ch >= first && ch <= last) return false;
+    return ch != '"';
 }
 
 void frmNew::build() {
@@ -45,8 +56,9 @@ void frmNew::build() {
     txtName->MaxLength = kNameLength;
     txtName->font = {.name = "Arial", .size = 10};
     txtName->Text = "Nina";
-    txtName->onKeyPress = [](int& ascii) {
-        if (!nameCharAllowed(ascii)) ascii = 0;
+    txtName->onKeyPress = [](int& ch) {
+        if (ch == '"') platform::MsgBox(kQuoteRefused, platform::vbExclamation, "New Game");
+        if (!nameCharAllowed(ch)) ch = 0;
     };
 
     for (int a = 0; a < 3; ++a) {

@@ -13,10 +13,12 @@ public:
 
     static constexpr int kBaseAttribute = 10;
     static constexpr int kPoints = 10;
-    // Whether a typed character may go into the name: the saved games hold
-    // the name between quotes, one line, so quotes and control characters
-    // are refused. Backspace still edits.
-    static bool nameCharAllowed(int ascii);
+    // Whether a typed character (a code point) may go into the name: any
+    // printable letter, but the saved games hold the name between quotes on
+    // one line, so quotes and control characters are refused. Backspace
+    // still edits.
+    static bool nameCharAllowed(int ch);
+    static constexpr const char* kQuoteRefused = "A name cannot hold quotation marks.";
 
 protected:
     void build() override;

@@ -12,6 +12,7 @@
 
 #include "platform/error.h"
 #include "platform/seqfile.h"
+#include "platform/utf8.h"
 #include "platform/vbmath.h"
 #include "shell/subs.h"
 #include "shell/vars.h"
@@ -171,8 +172,9 @@ std::string printForm(double value) {
     return (value < 0 ? "" : " ") + platform::formatNumber(value) + " ";
 }
 
+// The limit counts characters: a name of ten letters of any script fits.
 bool validName(const std::string& name) {
-    if (name.empty() || name.size() > kNameLength) return false;
+    if (name.empty() || platform::utf8::length(name) > std::size_t(kNameLength)) return false;
     return std::none_of(name.begin(), name.end(), [](char c) {
         return c == '"' || static_cast<unsigned char>(c) < 32 || c == 127;
     });

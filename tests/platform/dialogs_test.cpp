@@ -192,4 +192,14 @@ TEST_F(Dialogs, YesAndNoStandCentredSideBySide) {
     EXPECT_EQ(yesLeft, width - noRight);
 }
 
+TEST_F(Dialogs, AMessageBoxStaysWithinTheWindowHoweverLongItsText) {
+    std::string prompt;
+    for (int i = 0; i < 500; ++i) prompt += "A line of the damaged file.\n";
+    int height = 0;
+    h.then([&] { height = harness::Harness::form("MsgBox").pixelHeight(); });
+    h.answerMsgBox(platform::vbOK);
+    platform::MsgBox(prompt, platform::vbCritical, "Error");
+    EXPECT_LE(height, 600);
+}
+
 }  // namespace

@@ -1,6 +1,7 @@
 // Closing the window: every form unloads front to back, each nested modal
 // loop unwinds without running the code after its show, and the outer loop
 // ends; SIGTERM does the same at the next turn of a loop.
+#include <SDL.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 
@@ -10,6 +11,7 @@
 #include "harness.h"
 #include "platform/controls.h"
 #include "platform/runtime.h"
+#include "platform/video.h"
 #include "test_forms.h"
 
 using platformtest::TestForm;
@@ -91,6 +93,27 @@ TEST_F(Quit, ClosingTheLastScreenEndsTheLoopToo) {
     platform::Runtime::get().run();
     EXPECT_FALSE(platform::Runtime::get().quitting());
     EXPECT_EQ(trace, (std::vector<std::string>{"unload 0"}));
+}
+
+// The window's close, taken from SDL's queue: seen before the next screen
+// shows, and a quit even when SDL does not follow it with one of its own.
+TEST_F(Quit, TheWindowsCloseIsSeenWhileQueuedAndQuitsWhenDispatched) {
+    platform::Video video;
+    ASSERT_TRUE(video.init("quit test"));
+    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+    SDL_Event close{};
+    close.type = SDL_WINDOWEVENT;
+    close.window.event = SDL_WINDOWEVENT_CLOSE;
+    SDL_PushEvent(&close);
+    EXPECT_TRUE(video.closePending());
+    form(1).show();
+    EXPECT_FALSE(form(1).visible()) << "a screen showed while the close waited";
+    platform::Runtime::get().reset();
+    h.source.actions.clear();
+    SDL_PushEvent(&close);
+    video.poll();
+    EXPECT_TRUE(platform::Runtime::get().quitting());
+    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, nullptr);
 }
 
 }  // namespace
