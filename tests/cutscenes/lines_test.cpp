@@ -29,23 +29,29 @@ std::vector<std::string> writtenLines() {
     return lines;
 }
 
-bool plain(const std::string& s) {
-    for (char c : s)
-        if (c < ' ' || c > '~') return false;
-    return true;
+template <class Lines>
+void expectFit(const Lines& lines, const platform::Font& font, int width, int height, std::size_t rows) {
+    for (std::string_view line : lines) {
+        const std::string text(line);
+        const auto wrapped = platform::wrapText(font, text, width);
+        EXPECT_LE(wrapped.size(), rows) << text;
+        EXPECT_LE(int(wrapped.size()) * platform::lineHeight(font), height) << text;
+        EXPECT_TRUE(std::all_of(text.begin(), text.end(), [](char c) { return c >= ' ' && c <= '~'; }))
+            << text;
+    }
 }
 
-TEST(CutsceneLines, EveryLineFitsTwoRowsOfTheDialogueLabel) {
-    const platform::Font font{.name = "Arial", .size = 15.75, .bold = true};
-    constexpr int kWidth = 9975 / 15, kHeight = 855 / 15;
+// The dialogue line and the intro's line share a label of 9975 x 855 twips;
+// the ending's narration labels are 10935 x 480.
+TEST(CutsceneLines, EveryLineFitsItsLabel) {
     const auto lines = writtenLines();
     ASSERT_GE(lines.size(), 67u + 21u);  // the opening's lines and the opening line of each scene
-    for (const std::string& line : lines) {
-        const auto rows = platform::wrapText(font, line, kWidth);
-        EXPECT_LE(rows.size(), 2u) << line;
-        EXPECT_LE(int(rows.size()) * platform::lineHeight(font), kHeight) << line;
-        EXPECT_TRUE(plain(line)) << line;
-    }
+    const platform::Font line{.name = "Arial", .size = 15.75, .bold = true};
+    expectFit(lines, line, 9975 / 15, 855 / 15, 2);
+    expectFit(kIntroLines, line, 9975 / 15, 855 / 15, 2);
+    expectFit(kNarration, platform::Font{.name = "Arial", .size = 18, .bold = true}, 10935 / 15, 480 / 15, 1);
+    // The monk's voice in the intro: solemn, without contractions.
+    for (std::string_view text : kIntroLines) EXPECT_EQ(text.find('\''), std::string::npos) << text;
 }
 
 // Letters and digits only, in lower case: lines that differ only in
@@ -71,41 +77,6 @@ TEST(CutsceneLines, NoTwoLinesAreAlikeExceptTheSilentBeats) {
     }
     // The opening, reunion, ending and intro alone hold this many.
     EXPECT_GE(seen.size(), 67u + 63u + 129u + 30u);
-}
-
-TEST(CutsceneLines, EveryNarrationCaptionFitsOneRow) {
-    const platform::Font font{.name = "Arial", .size = 18, .bold = true};
-    constexpr int kWidth = 10935 / 15, kHeight = 480 / 15;
-    for (std::string_view caption : kNarration) {
-        const std::string text(caption);
-        EXPECT_FALSE(text.empty());
-        EXPECT_EQ(platform::wrapText(font, text, kWidth).size(), 1u) << text;
-        EXPECT_LE(platform::lineHeight(font), kHeight);
-        EXPECT_TRUE(plain(text)) << text;
-    }
-}
-
-TEST(CutsceneLines, TheIntroNarrationFitsTwoRowsOfItsOwnLabel) {
-    harness::Harness h;
-    frmTileset& s = frmTileset::get();
-    s.imgEnemy.put(25, platform::MakePicture(4, 4, 0xFF000001));
-    s.img.put(13, platform::MakePicture(2, 2, 0xFF000002));
-    for (int b = 0; b < 3; ++b) s.battle.put(b, platform::MakePicture(2, 2, 0xFF000003));
-    for (int i = 0; i < 4; ++i) s.intro.put(i, platform::MakePicture(2, 2, 0xFF000004));
-    frmIntro& intro = frmIntro::get();
-    intro.show();
-    const platform::Label& label = *intro.Label2;
-    const int width = int(label.Width / 15), height = int(label.Height / 15);
-    intro.unload();
-    for (std::string_view line : kIntroLines) {
-        const std::string text(line);
-        const auto rows = platform::wrapText(label.font, text, width);
-        EXPECT_LE(rows.size(), 2u) << text;
-        EXPECT_LE(int(rows.size()) * platform::lineHeight(label.font), height) << text;
-        EXPECT_TRUE(plain(text)) << text;
-        // The monk's voice: solemn, without contractions.
-        EXPECT_EQ(text.find('\''), std::string::npos) << text;
-    }
 }
 
 }  // namespace

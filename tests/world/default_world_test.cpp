@@ -88,6 +88,7 @@ TEST_F(DefaultWorld, EveryLevelChangeLiesOnItsTileAndIsReached) {
         EXPECT_EQ(terrain({c.map, c.x, c.y}), c.tile);
         EXPECT_FALSE(world::isBlocking(c.tile));
         EXPECT_FALSE(world::isBlocking(terrain({c.toMap, c.toX, c.toY})));
+        EXPECT_EQ(world::levelChangeAt(c.toMap, c.toX, c.toY), nullptr);  // arriving goes no further
         EXPECT_TRUE(usedChanges_.count(&c));
     }
 }

@@ -58,35 +58,27 @@ TEST_F(RouteFights, AFledFightComesBack) {
     EXPECT_EQ(Vars::storyStage, kGuardStage + 1);
 }
 
+// A lost battle leaves the hero or the companion fallen, and may unload the
+// map screen itself: the step stops there, and the next game meets the
+// monster again.
 TEST_F(RouteFights, ALostFightComesBackInTheNextGame) {
-    // A lost battle unloads the map screen; the step stops there.
-    duringBattle = [] {
-        Vars::heroHP = 0;
-        frmMap::get().unload();
-    };
-    meetTheGuard();
-    EXPECT_FALSE(map().isLoaded());
-    EXPECT_EQ(Vars::storyStage, kGuardStage);
-    // The same game again, from below the monster.
+    for (Vars::i16* fallen : {&Vars::heroHP, &Vars::allyHP})
+        for (bool unloads : {false, true}) {
+            duringBattle = [fallen, unloads] {
+                *fallen = 0;
+                if (unloads) frmMap::get().unload();
+            };
+            walk(vk::Up);
+            EXPECT_FALSE(map().isLoaded());
+            EXPECT_EQ(Vars::storyStage, kGuardStage);
+            Vars::heroHP = Vars::allyHP = 20;
+            place(1, kGuardX, kGuardY + 1);
+            open();
+        }
     duringBattle = nullptr;
-    Vars::heroHP = 25;
-    place(1, kGuardX, kGuardY + 1);
-    open();
     meetTheGuard();
-    EXPECT_EQ(battleGroups, (std::vector<int>{kGuardGroup, kGuardGroup}));
+    EXPECT_EQ(battleGroups, std::vector<int>(5, kGuardGroup));
     EXPECT_EQ(Vars::storyStage, kGuardStage + 1);
-}
-
-TEST_F(RouteFights, EitherOfThePartyFallingLosesTheFight) {
-    for (Vars::i16* fallen : {&Vars::heroHP, &Vars::allyHP}) {
-        duringBattle = [fallen] { *fallen = 0; };
-        walk(vk::Up);
-        EXPECT_EQ(Vars::storyStage, kGuardStage);
-        EXPECT_FALSE(map().isLoaded());  // a fallen party ends the game
-        *fallen = 20;
-        place(1, kGuardX, kGuardY + 1);
-        open();
-    }
 }
 
 TEST_F(RouteFights, AWaitingMonsterIsDrawnOnItsCellUntilBeaten) {
