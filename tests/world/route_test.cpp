@@ -69,30 +69,6 @@ TEST(Route, TheStoryOnlyMovesForwardAndEveryStageLeadsSomewhere) {
     }
 }
 
-// The guarded hall is the story's; the old dungeon's north passage a side
-// quest that keeps its place in the line in its flag, at any stage.
-TEST(Route, CorridorMonstersStandInTheirWayAndFallInOrder) {
-    for (int m : {1, 2}) {
-        std::vector<int> places;
-        for (const world::Trigger& t : world::routeOf(m)) {
-            if (t.monster.x < 0) continue;
-            EXPECT_TRUE(t.area.holds(t.monster.x, t.monster.y));
-            EXPECT_EQ(t.actions[0].op, Op::fight);
-            EXPECT_EQ(t.actions[1].op, m == 1 ? Op::stage : Op::questStep);
-            EXPECT_EQ(t.quest, m == 1 ? -1 : world::kNorthPassageQuest);
-            places.push_back(t.stage);
-        }
-        ASSERT_EQ(places.size(), m == 1 ? 7u : 14u);
-        for (std::size_t i = 1; i < places.size(); ++i) EXPECT_EQ(places[i], places[0] + int(i));
-        // Drawn while waiting, gone once beaten.
-        world::Progress at{m == 1 ? places[3] : 500};
-        if (m == 2) at.quests[world::kNorthPassageQuest] = 3;
-        int waiting = 0;
-        world::forEachWaitingMonster(m, at, [&](const world::Figure&) { ++waiting; });
-        EXPECT_EQ(waiting, int(places.size()) - 3);
-    }
-}
-
 // A rest the party may come back to is live from its first stage through its
 // last, and neither before nor after; a story trigger only at its own stage.
 TEST(Route, ARestIsLiveThroughItsStagesOnly) {
@@ -159,10 +135,19 @@ TEST_F(RouteInTheWorld, TheZonesPlayWhatEachSceneLeavesPlaying) {
     EXPECT_EQ(world::zoneAt(0, 152, 130)->track, 0);
 }
 
-TEST_F(RouteInTheWorld, NobodySlipsPastACorridorMonster) {
-    for (int m : {1, 2})
+// The guarded hall is the story's; the old dungeon's north passage a side
+// quest that keeps its place in the line in its flag, at any stage. Each
+// monster stands across its corridor, drawn while waiting, gone once beaten.
+TEST_F(RouteInTheWorld, CorridorMonstersBarTheirWayAndFallInOrder) {
+    for (int m : {1, 2}) {
+        std::vector<int> places;
         for (const world::Trigger& t : world::routeOf(m)) {
             if (t.monster.x < 0) continue;
+            EXPECT_TRUE(t.area.holds(t.monster.x, t.monster.y));
+            EXPECT_EQ(t.actions[0].op, Op::fight);
+            EXPECT_EQ(t.actions[1].op, m == 1 ? Op::stage : Op::questStep);
+            EXPECT_EQ(t.quest, m == 1 ? -1 : world::kNorthPassageQuest);
+            places.push_back(t.stage);
             EXPECT_FALSE(world::isBlocking(Vars::cell(t.monster.x, t.monster.y, 0, m)));
             // Across the corridor, every open cell of the monster's row is its.
             for (int x = t.area.x0 - 3; x <= t.area.x1 + 3; ++x)
@@ -170,6 +155,14 @@ TEST_F(RouteInTheWorld, NobodySlipsPastACorridorMonster) {
                     EXPECT_TRUE(t.area.holds(x, t.area.y0)) << "map " << m << " at " << x << "," << t.area.y0;
                 }
         }
+        ASSERT_EQ(places.size(), m == 1 ? 7u : 14u);
+        for (std::size_t i = 1; i < places.size(); ++i) EXPECT_EQ(places[i], places[0] + int(i));
+        world::Progress at{m == 1 ? places[3] : 500};
+        if (m == 2) at.quests[world::kNorthPassageQuest] = 3;
+        int waiting = 0;
+        world::forEachWaitingMonster(m, at, [&](const world::Figure&) { ++waiting; });
+        EXPECT_EQ(waiting, int(places.size()) - 3);
+    }
 }
 
 // Every talk-box line, with the longest name a hero can have.
