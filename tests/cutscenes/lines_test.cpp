@@ -1,7 +1,8 @@
 // Every line of the story fits its label with the real font, in plain text,
-// and no line is said twice anywhere in it.
+// no line is said twice anywhere in it, and only a chapter's own cast speaks.
 #include <cctype>
 #include <map>
+#include <set>
 
 #include "cutscene_fixture.h"
 #include "cutscenes/frmintro.h"
@@ -77,6 +78,40 @@ TEST(CutsceneLines, NoTwoLinesAreAlikeExceptTheSilentBeats) {
     }
     // The opening, reunion, ending and intro alone hold this many.
     EXPECT_GE(seen.size(), 67u + 63u + 129u + 30u);
+}
+
+// The faces each chapter of the story shows, by its first and last stage.
+TEST(CutsceneLines, OnlyTheChaptersOwnCastSpeaks) {
+    using namespace face;
+    struct Chapter {
+        int firstStage, lastStage;
+        std::set<int> faces;
+    };
+    const Chapter chapters[] = {
+        {0, 0, {Ryu, Sonia, Tina, Father}},
+        {68, 203, {Ryu, Monk, Sonia, Tina, Father, Hero}},
+        {259, 373, {Ryu, Sonia, Tina, Maurice, Father, Jack, Hero, Darwin}},
+        {417, 546, {Ryu, Sonia, Tina, Jack, Hero, Darwin}},
+        {648, 800, {Ryu, Chi, Sonia, Maurice, Myst, Jack, Darwin}},
+        {896, 896, {Ryu, Chi, Sonia, Bree, Myst, Jack, Hero, Darwin}},
+        {1000, 1000, {Ryu, Monk, Chi, Sonia, Maurice, Bree, Myst, Jack, Hero, Darwin}},
+    };
+    int scenes = 0;
+    for (auto group : kSceneGroups)
+        for (const SceneScript& scene : group())
+            for (const Chapter& c : chapters) {
+                if (scene.stage < c.firstStage || scene.stage > c.lastStage) continue;
+                ++scenes;
+                auto check = [&](std::span<const Operation> ops) {
+                    for (const Operation& o : ops) {
+                        if (o.op != Op::setPortrait) continue;
+                        EXPECT_TRUE(c.faces.contains(o.a)) << "stage " << scene.stage << ", face " << o.a;
+                    }
+                };
+                check(scene.setUp);
+                for (const SceneStep& step : scene.steps) check(step.operations());
+            }
+    EXPECT_EQ(scenes, 23);
 }
 
 }  // namespace

@@ -20,6 +20,20 @@ TEST_F(CutscenePlayer, KeyIsIgnoredUntilTheFirstTick) {
     EXPECT_FALSE(screen().isLoaded());
 }
 
+TEST_F(CutscenePlayer, EveryScriptedSceneClosesItselfAfterSevenSecondsPerStep) {
+    for (auto group : kSceneGroups)
+        for (const SceneScript& scene : group()) {
+            if (scene.stage == kEndingStage) continue;
+            SCOPED_TRACE(scene.stage);
+            start(scene.stage);
+            h.advance(std::uint64_t(scene.stepCount) * 7000 - 1);
+            EXPECT_TRUE(screen().isLoaded());
+            EXPECT_EQ(screen().currentStep(), scene.stepCount - 1);
+            h.advance(1);
+            EXPECT_FALSE(screen().isLoaded());
+        }
+}
+
 TEST_F(CutscenePlayer, TheEndingWaitsForAKeyFromItsLastStepOn) {
     start(kEndingStage);
     tickTo(kEndingLastStep - 1);
