@@ -6,41 +6,15 @@
 
 #include "cutscene_fixture.h"
 #include "cutscenes/frmintro.h"
-#include "platform/font.h"
+#include "story_lines.h"
 
 namespace cutscenes::test {
 namespace {
 
-// The widest name a hero can have.
-const std::string kLongestName(10, 'W');
+using storylines::expectFit;
 
-std::vector<std::string> writtenLines() {
-    std::vector<std::string> lines;
-    auto collect = [&](std::span<const Operation> ops) {
-        for (const Operation& o : ops)
-            if (o.op == Op::setLine && !o.text.empty())
-                lines.push_back(std::string(o.text) +
-                                (o.namesHero ? kLongestName + std::string(o.afterName) : ""));
-    };
-    for (auto group : kSceneGroups)
-        for (const SceneScript& scene : group()) {
-            collect(scene.setUp);
-            for (const SceneStep& step : scene.steps) collect(step.operations());
-        }
-    return lines;
-}
-
-template <class Lines>
-void expectFit(const Lines& lines, const platform::Font& font, int width, int height, std::size_t rows) {
-    for (std::string_view line : lines) {
-        const std::string text(line);
-        const auto wrapped = platform::wrapText(font, text, width);
-        EXPECT_LE(wrapped.size(), rows) << text;
-        EXPECT_LE(int(wrapped.size()) * platform::lineHeight(font), height) << text;
-        EXPECT_TRUE(std::all_of(text.begin(), text.end(), [](char c) { return c >= ' ' && c <= '~'; }))
-            << text;
-    }
-}
+// Every line a scene writes, with the widest name a hero can have.
+std::vector<std::string> writtenLines() { return storylines::sceneLines(std::string(10, 'W')); }
 
 // The dialogue line and the intro's line share a label of 9975 x 855 twips;
 // the ending's narration labels are 10935 x 480.

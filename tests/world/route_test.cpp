@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "cutscenes/scenes.h"
-#include "platform/font.h"
+#include "cutscenes/story_lines.h"
 #include "shell/vars.h"
 #include "support/harness.h"
 #include "world/map_files.h"
@@ -165,7 +165,7 @@ TEST_F(RouteInTheWorld, CorridorMonstersBarTheirWayAndFallInOrder) {
     }
 }
 
-// Every talk-box line, with the longest name a hero can have.
+// Every talk-box line.
 std::vector<std::string> routeLines() {
     std::vector<std::string> lines;
     for (const Placed& p : allTriggers())
@@ -174,32 +174,15 @@ std::vector<std::string> routeLines() {
     return lines;
 }
 
-std::set<std::string> sceneLines() {
-    std::set<std::string> out;
-    auto collect = [&](std::span<const cutscenes::Operation> ops) {
-        for (const cutscenes::Operation& o : ops)
-            if (o.op == cutscenes::Op::setLine) out.insert(std::string(o.text));
-    };
-    for (auto group : cutscenes::kSceneGroups)
-        for (const cutscenes::SceneScript& s : group()) {
-            collect(s.setUp);
-            for (const cutscenes::SceneStep& step : s.steps) collect(step.operations());
-        }
-    return out;
-}
-
 TEST(Route, EveryLineFitsTheTalkBoxAndIsOurOwn) {
-    const platform::Font font{.name = "Arial", .size = 11, .bold = false};
-    constexpr int kWidth = 564, kHeight = 60;  // the talk box's line label
     const auto lines = routeLines();
     ASSERT_GE(lines.size(), 40u);
-    const std::set<std::string> scenes = sceneLines();
+    // The talk box's line label: 564 x 60 pixels.
+    storylines::expectFit(lines, platform::Font{.name = "Arial", .size = 11, .bold = false}, 564, 60);
+    const auto sceneLines = storylines::sceneLines("");
+    const std::set<std::string> scenes(sceneLines.begin(), sceneLines.end());
     std::set<std::string> seen;
     for (const std::string& line : lines) {
-        const auto rows = platform::wrapText(font, line, kWidth);
-        EXPECT_LE(int(rows.size()) * platform::lineHeight(font), kHeight) << line;
-        EXPECT_TRUE(std::all_of(line.begin(), line.end(), [](char c) { return c >= ' ' && c <= '~'; }))
-            << line;
         EXPECT_TRUE(seen.insert(line).second) << "twice: " << line;
         EXPECT_FALSE(scenes.contains(line)) << "a scene says it already: " << line;
     }
