@@ -61,7 +61,8 @@ TEST_F(CutsceneReunion, RyuJoinsAtTheThirdStepAndNothingElseMoves) {
     EXPECT_EQ(faceShown(), store().img[Ryu]);
     figures[9] = store().pic[5];
     tickTo(63);
-    for (int slot = 0; slot < kSpriteSlots; ++slot) EXPECT_EQ(figure(slot), figures[std::size_t(slot)]) << slot;
+    for (int slot = 0; slot < kSpriteSlots; ++slot)
+        EXPECT_EQ(figure(slot), figures[std::size_t(slot)]) << slot;
     EXPECT_EQ(screen().Image2->picture(), backdrop);
     EXPECT_EQ(Vars::musicTrack, 4);
 }

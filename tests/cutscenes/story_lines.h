@@ -20,7 +20,8 @@ inline std::vector<std::string> sceneLines(const std::string& heroName) {
     auto collect = [&](std::span<const cutscenes::Operation> ops) {
         for (const cutscenes::Operation& o : ops)
             if (o.op == cutscenes::Op::setLine && !o.text.empty())
-                lines.push_back(std::string(o.text) + (o.namesHero ? heroName + std::string(o.afterName) : ""));
+                lines.push_back(std::string(o.text) +
+                                (o.namesHero ? heroName + std::string(o.afterName) : ""));
     };
     for (auto group : cutscenes::kSceneGroups)
         for (const cutscenes::SceneScript& scene : group()) {
