@@ -1,9 +1,7 @@
 #pragma once
 // A cutscene test: the harness, a picture store of small distinct pictures,
 // and the game state a new game would have.
-#include <cctype>
 #include <cstdint>
-#include <stdexcept>
 
 #include "cutscenes/frmcutscene.h"
 #include "cutscenes/scene_checks.h"
@@ -15,26 +13,6 @@
 #include "shell/vars.h"
 
 namespace cutscenes::test {
-
-// The speakers' faces by the letters the scene tables of the tests use:
-// R Ryu, K the monk, H the hero, S Sonia, T Tina, F Ryu's father, J Jack,
-// D Darwin, M Maurice, Y Myst, C Chi. Upper or lower case alike.
-inline int faceOf(char speaker) {
-    switch (std::toupper(static_cast<unsigned char>(speaker))) {
-    case 'R': return face::Ryu;
-    case 'K': return face::Monk;
-    case 'H': return face::Hero;
-    case 'S': return face::Sonia;
-    case 'T': return face::Tina;
-    case 'F': return face::Father;
-    case 'J': return face::Jack;
-    case 'D': return face::Darwin;
-    case 'M': return face::Maurice;
-    case 'Y': return face::Myst;
-    case 'C': return face::Chi;
-    }
-    throw std::logic_error("no such speaker");
-}
 
 class CutsceneTest : public harness::HarnessTest {
 protected:

@@ -1,51 +1,32 @@
 // Every line of the story fits its label with the real font, in plain text,
-// and no line is said twice anywhere in it.
+// no line is said twice anywhere in it, and only a chapter's own cast speaks.
 #include <cctype>
 #include <map>
+#include <set>
 
 #include "cutscene_fixture.h"
 #include "cutscenes/frmintro.h"
-#include "platform/font.h"
+#include "story_lines.h"
 
 namespace cutscenes::test {
 namespace {
 
-// The widest name a hero can have.
-const std::string kLongestName(10, 'W');
+using storylines::expectFit;
 
-std::vector<std::string> writtenLines() {
-    std::vector<std::string> lines;
-    auto collect = [&](std::span<const Operation> ops) {
-        for (const Operation& o : ops)
-            if (o.op == Op::setLine && !o.text.empty())
-                lines.push_back(std::string(o.text) +
-                                (o.namesHero ? kLongestName + std::string(o.afterName) : ""));
-    };
-    for (auto group : kSceneGroups)
-        for (const SceneScript& scene : group()) {
-            collect(scene.setUp);
-            for (const SceneStep& step : scene.steps) collect(step.operations());
-        }
-    return lines;
-}
+// Every line a scene writes, with the widest name a hero can have.
+std::vector<std::string> writtenLines() { return storylines::sceneLines(std::string(10, 'W')); }
 
-bool plain(const std::string& s) {
-    for (char c : s)
-        if (c < ' ' || c > '~') return false;
-    return true;
-}
-
-TEST(CutsceneLines, EveryLineFitsTwoRowsOfTheDialogueLabel) {
-    const platform::Font font{.name = "Arial", .size = 15.75, .bold = true};
-    constexpr int kWidth = 9975 / 15, kHeight = 855 / 15;
+// The dialogue line and the intro's line share a label of 9975 x 855 twips;
+// the ending's narration labels are 10935 x 480.
+TEST(CutsceneLines, EveryLineFitsItsLabel) {
     const auto lines = writtenLines();
     ASSERT_GE(lines.size(), 67u + 21u);  // the opening's lines and the opening line of each scene
-    for (const std::string& line : lines) {
-        const auto rows = platform::wrapText(font, line, kWidth);
-        EXPECT_LE(rows.size(), 2u) << line;
-        EXPECT_LE(int(rows.size()) * platform::lineHeight(font), kHeight) << line;
-        EXPECT_TRUE(plain(line)) << line;
-    }
+    const platform::Font line{.name = "Arial", .size = 15.75, .bold = true};
+    expectFit(lines, line, 9975 / 15, 855 / 15, 2);
+    expectFit(kIntroLines, line, 9975 / 15, 855 / 15, 2);
+    expectFit(kNarration, platform::Font{.name = "Arial", .size = 18, .bold = true}, 10935 / 15, 480 / 15, 1);
+    // The monk's voice in the intro: solemn, without contractions.
+    for (std::string_view text : kIntroLines) EXPECT_EQ(text.find('\''), std::string::npos) << text;
 }
 
 // Letters and digits only, in lower case: lines that differ only in
@@ -73,39 +54,38 @@ TEST(CutsceneLines, NoTwoLinesAreAlikeExceptTheSilentBeats) {
     EXPECT_GE(seen.size(), 67u + 63u + 129u + 30u);
 }
 
-TEST(CutsceneLines, EveryNarrationCaptionFitsOneRow) {
-    const platform::Font font{.name = "Arial", .size = 18, .bold = true};
-    constexpr int kWidth = 10935 / 15, kHeight = 480 / 15;
-    for (std::string_view caption : kNarration) {
-        const std::string text(caption);
-        EXPECT_FALSE(text.empty());
-        EXPECT_EQ(platform::wrapText(font, text, kWidth).size(), 1u) << text;
-        EXPECT_LE(platform::lineHeight(font), kHeight);
-        EXPECT_TRUE(plain(text)) << text;
-    }
-}
-
-TEST(CutsceneLines, TheIntroNarrationFitsTwoRowsOfItsOwnLabel) {
-    harness::Harness h;
-    frmTileset& s = frmTileset::get();
-    s.imgEnemy.put(25, platform::MakePicture(4, 4, 0xFF000001));
-    s.img.put(13, platform::MakePicture(2, 2, 0xFF000002));
-    for (int b = 0; b < 3; ++b) s.battle.put(b, platform::MakePicture(2, 2, 0xFF000003));
-    for (int i = 0; i < 4; ++i) s.intro.put(i, platform::MakePicture(2, 2, 0xFF000004));
-    frmIntro& intro = frmIntro::get();
-    intro.show();
-    const platform::Label& label = *intro.Label2;
-    const int width = int(label.Width / 15), height = int(label.Height / 15);
-    intro.unload();
-    for (std::string_view line : kIntroLines) {
-        const std::string text(line);
-        const auto rows = platform::wrapText(label.font, text, width);
-        EXPECT_LE(rows.size(), 2u) << text;
-        EXPECT_LE(int(rows.size()) * platform::lineHeight(label.font), height) << text;
-        EXPECT_TRUE(plain(text)) << text;
-        // The monk's voice: solemn, without contractions.
-        EXPECT_EQ(text.find('\''), std::string::npos) << text;
-    }
+// The faces each chapter of the story shows, by its first and last stage.
+TEST(CutsceneLines, OnlyTheChaptersOwnCastSpeaks) {
+    using namespace face;
+    struct Chapter {
+        int firstStage, lastStage;
+        std::set<int> faces;
+    };
+    const Chapter chapters[] = {
+        {0, 0, {Ryu, Sonia, Tina, Father}},
+        {68, 203, {Ryu, Monk, Sonia, Tina, Father, Hero}},
+        {259, 373, {Ryu, Sonia, Tina, Maurice, Father, Jack, Hero, Darwin}},
+        {417, 546, {Ryu, Sonia, Tina, Jack, Hero, Darwin}},
+        {648, 800, {Ryu, Chi, Sonia, Maurice, Myst, Jack, Darwin}},
+        {896, 896, {Ryu, Chi, Sonia, Bree, Myst, Jack, Hero, Darwin}},
+        {1000, 1000, {Ryu, Monk, Chi, Sonia, Maurice, Bree, Myst, Jack, Hero, Darwin}},
+    };
+    int scenes = 0;
+    for (auto group : kSceneGroups)
+        for (const SceneScript& scene : group())
+            for (const Chapter& c : chapters) {
+                if (scene.stage < c.firstStage || scene.stage > c.lastStage) continue;
+                ++scenes;
+                auto check = [&](std::span<const Operation> ops) {
+                    for (const Operation& o : ops) {
+                        if (o.op != Op::setPortrait) continue;
+                        EXPECT_TRUE(c.faces.contains(o.a)) << "stage " << scene.stage << ", face " << o.a;
+                    }
+                };
+                check(scene.setUp);
+                for (const SceneStep& step : scene.steps) check(step.operations());
+            }
+    EXPECT_EQ(scenes, 23);
 }
 
 }  // namespace

@@ -14,19 +14,6 @@ std::vector<int> figuresOnScreen() {
     return slots;
 }
 
-TEST_F(CutsceneOpening, SetUpShowsTheCouncil) {
-    start(0);
-    EXPECT_EQ(screen().Image2->picture(), store().battle[12]);
-    EXPECT_EQ(faceShown(), store().img[face::Ryu]);
-    EXPECT_FALSE(screen().Label2->Caption.empty());
-    EXPECT_EQ(figure(0), store().pic[11]);
-    EXPECT_EQ(figure(3), store().pic[2]);
-    EXPECT_EQ(figure(1), store().pic[4]);
-    EXPECT_EQ(figure(2), store().pic[8]);
-    EXPECT_EQ(figuresOnScreen(), (std::vector<int>{0, 1, 2, 3}));
-    EXPECT_EQ(Vars::musicTrack, 4);
-}
-
 TEST_F(CutsceneOpening, RyuRunsOffSoniaFollowsThenTheStoryTurnsToTheHero) {
     start(0);
     tickTo(60);

@@ -63,46 +63,11 @@ TEST_F(CutsceneOperations, MovesAreSummedInSinglePrecision) {
     EXPECT_EQ(screen().pic[1].Left, 16777216);
 }
 
-TEST_F(CutsceneOperations, NarrationShowsAndHidesAllNineLabels) {
-    run({showNarration()});
-    for (auto& [i, label] : screen().lbl) EXPECT_TRUE(label->Visible) << i;
-    run({hideNarration()});
-    for (auto& [i, label] : screen().lbl) EXPECT_FALSE(label->Visible) << i;
-}
-
 TEST_F(CutsceneOperations, Sound5PlaysOnlyWithSoundOn) {
     run({playSound(5)});
     Vars::soundOn = 0;
     run({playSound(5)});
     EXPECT_EQ(h.audio.effects(), std::vector<std::string>{"sound/snd5.snd"});
-}
-
-TEST_F(CutsceneOperations, JumpsMoveTheCounterUnlessHardcoreForTheConditionalOne) {
-    struct Case {
-        Operation jump;
-        Vars::u8 difficulty;
-        int after;
-    };
-    for (Case c : {Case{jumpStep(37), 1, 37}, Case{jumpStepUnlessHardcore(91), 0, 91},
-                   Case{jumpStepUnlessHardcore(91), 2, 91}, Case{jumpStepUnlessHardcore(91), 1, 0}}) {
-        start(1);
-        Vars::difficulty = c.difficulty;
-        run({c.jump});
-        EXPECT_EQ(screen().currentStep(), c.after);
-        tickTo(c.after + 1);
-        EXPECT_EQ(screen().currentStep(), c.after + 1);
-        pressKey();
-    }
-}
-
-TEST_F(CutsceneOperations, RefillPartyFillsHeroHpAndMpAndAllyHp) {
-    run({refillParty()});
-    EXPECT_EQ(Vars::heroHP, 25);
-    EXPECT_EQ(Vars::heroMP, 14);
-    EXPECT_EQ(Vars::allyHP, 20);
-    EXPECT_EQ(Vars::heroMaxHP, 25);
-    EXPECT_EQ(Vars::heroMaxMP, 14);
-    EXPECT_EQ(Vars::allyMaxHP, 20);
 }
 
 TEST_F(CutsceneOperations, EndSceneClosesAndStopsTheRestOfTheList) {

@@ -94,7 +94,6 @@ protected:
         }
         trackAfterScene.reset();
         if (scenes.size() != scenesBefore && map().isLoaded()) trackAfterScene = Vars::musicTrack;
-        if (Vars::curMap != mapBefore) mapChanges.push_back({Vars::curMap, before});
     }
 
     // Saves into a slot through F5, then loads it through F7: the story goes on
@@ -139,7 +138,6 @@ protected:
 
     std::vector<int> scenes, fights, loadedAt;
     std::optional<int> trackAfterScene;
-    std::vector<std::pair<int, int>> mapChanges;  // map entered, stage on arrival
     int battles = 0, steps = 0, allyChanges = 0;
 };
 
@@ -186,7 +184,6 @@ TEST_F(Playthrough, FromANewGameToTheTitleAfterTheEnding) {
 
     std::printf("play-through: %.2f s real, %.0f min of play, %d steps, %d battles (%zu fixed)\n", seconds,
                 double(h.now()) / 60000, steps, battles, fights.size());
-    for (const auto& [m, stage] : mapChanges) std::printf("  map %d at stage %d\n", m, stage);
 }
 
 }  // namespace

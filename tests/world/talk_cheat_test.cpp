@@ -96,21 +96,6 @@ TEST_F(TalkBox, ChainedLinesRunTheAreaScriptAgainOnOK) {
     }
 }
 
-TEST_F(TalkBox, AChainedScriptMayShowTheNextLine) {
-    int line = 0;
-    map().areaScripts[0] = [&] {
-        ++line;
-        if (line < 3) map().showText("Line " + std::to_string(line), 13, "Monk", 1);
-    };
-    map().showText("Line 0", 13, "Monk", 1);
-    for (int i = 1; i < 3; ++i) {
-        h.clickNow(label("lblOK"));
-        EXPECT_EQ(label("lblTalk").Caption, "Line " + std::to_string(i));
-    }
-    h.clickNow(label("lblOK"));
-    EXPECT_FALSE(map().talkShown());
-}
-
 class CheatPrompt : public MapScreenTest {
 protected:
     void type(const std::string& word) {

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <set>
-
 #include "map_fixture.h"
 #include "platform/keys.h"
 #include "shell/vars.h"
@@ -68,24 +66,6 @@ TEST_F(LevelChanges, WithoutItsTileThePlaceIsPlainGround) {
     walk(vk::Right);
     EXPECT_EQ(Vars::curMap, c.map);
     EXPECT_EQ(Vars::posX, c.x);
-}
-
-TEST_F(LevelChanges, EveryMapIsLinkedBothWays) {
-    std::set<std::pair<int, int>> links;
-    for (const world::LevelChange& c : world::kLevelChanges) {
-        EXPECT_NE(c.map, c.toMap);
-        links.insert({c.map, c.toMap});
-        // Arriving never lands on another level change.
-        EXPECT_EQ(world::levelChangeAt(c.toMap, c.toX, c.toY), nullptr);
-    }
-    for (auto [from, to] : links) EXPECT_TRUE(links.count({to, from})) << from << "->" << to;
-    std::set<int> reached{0};
-    for (bool grew = true; grew;) {
-        grew = false;
-        for (auto [from, to] : links)
-            if (reached.count(from) && reached.insert(to).second) grew = true;
-    }
-    EXPECT_EQ(reached.size(), 7u);
 }
 
 }  // namespace
