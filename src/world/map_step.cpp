@@ -79,7 +79,7 @@ void frmMap::step(int dx, int dy, int newFacing) {
 }
 
 void frmMap::applyZone() {
-    const world::Zone* zone = world::zoneAt(Vars::curMap, Vars::posX, Vars::posY);
+    const world::Zone* zone = world::zoneAt(Vars::curMap, Vars::posX, Vars::posY, Vars::storyStage);
     if (zone == nullptr) return;
     Vars::encounterGroup = zone->group;
     Vars::musicTrack = zone->track;

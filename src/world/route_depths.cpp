@@ -8,6 +8,9 @@
 namespace world {
 namespace {
 
+// One of Jack's men, holding the stairs down from the shrine.
+constexpr int kSoldier = 32;
+
 // A monster waiting across a corridor two cells wide; beating it moves the
 // story on by one.
 constexpr Trigger guard(std::int16_t at, int x, int y, int group) {
@@ -53,6 +56,23 @@ constexpr std::array kMap1 = {
     Trigger{376, {66, 90, 75, 94},
             {fight(25), stage(377), ally("This passage opens into a cave just below. The stairs "
                                          "down are on its west side. Come on!")}},
+    // Rests before the steps up: at the foot of the guarded hall and
+    // half-way up it, and before the Demon in the passage south.
+    Trigger{260, {131, 126, 134, 129},
+            {say(kSoldier, "Soldier",
+                 "Jack left a few of us at the foot of these stairs. Rest by our fire before you "
+                 "try that hall."),
+             refillParty()},
+            {}, 267},
+    Trigger{264, {152, 113, 154, 114},
+            {ally("A dry niche, out of their sight. Sit and catch your breath; I'll keep watch on "
+                  "the hall."),
+             refillParty()},
+            {}, 267},
+    Trigger{376, {72, 84, 74, 85},
+            {ally("Hear that breathing below? Something big. We rest in this hollow first; I'll "
+                  "take the watch."),
+             refillParty()}},
 };
 
 // The old dungeon's north passage, off the north wall of the hall at the foot
@@ -75,6 +95,13 @@ constexpr Trigger northPassageGuard(int place) {
 }
 
 constexpr std::array kMap2 = {
+    // The Guards' bunk room off the way north: a rest before the hall of
+    // the Chimeras.
+    Trigger{392, {68, 75, 72, 78},
+            {ally("The Guards' own bunks, and not a Guard in them. We sleep here before that hall; "
+                  "I'll wake you."),
+             refillParty()},
+            {}, 393},
     Trigger{377, {52, 96, 68, 104},
             {fight(6), stage(392),
              ally("The Guards have lined the passage off the north wall with their worst. It goes "
@@ -106,6 +133,13 @@ constexpr std::array kMap2 = {
 };
 
 constexpr std::array kMap3 = {
+    // Bunks off the cave at the head of the deep passage: the last rest
+    // before the long way under the sea.
+    Trigger{418, {18, 126, 21, 128},
+            {ally("Old bunks, dry and out of the heat! Somebody camped here once. We rest before we "
+                  "go down."),
+             refillParty()},
+            {}, 424},
     Trigger{417, {146, 41, 154, 46},
             {scene(), stage(418),
              ally("An old tunnel runs under the sea from these caves. Take the passage south out "
@@ -118,6 +152,10 @@ constexpr std::array kMap5 = {
             {stage(424),
              ally("Frozen caves, under our own land! West to the big cave with the pool, then the "
                   "passage south out of it: that way up is nearest Father's town.")}},
+    Trigger{898, {31, 32, 33, 35},
+            {hero("A dry hollow, out of the wind. We rest here first; Maurice must not find us worn "
+                  "out."),
+             refillParty()}},
     Trigger{898, {84, 54, 96, 66},
             {fight(34), stage(899),
              hero("He would not listen. The Demons who fled the volcano are below, in their hold; "
@@ -134,6 +172,15 @@ constexpr std::array kMap6 = {
              hero("Their last hall lies south of here, but the way is round: back west along this "
                   "passage, down into the great hall, then east and south.")}},
     Trigger{900, {120, 108, 141, 122}, {fight(35), stage(999)}},
+    // Rooms the Demons left in their flight: rests before the last two fights.
+    Trigger{899, {175, 60, 178, 63},
+            {hero("They fled this hall in a hurry and left their water jars. We rest here before "
+                  "we go on."),
+             refillParty()}},
+    Trigger{900, {102, 108, 105, 110},
+            {hero("Their last guardroom, empty now. We rest here once more; the last hall lies just "
+                  "below."),
+             refillParty()}},
     Trigger{999, {120, 108, 141, 122},
             {heroThenGo("It is over. Let the killing end here; there is an orphanage to "
                         "rebuild."),

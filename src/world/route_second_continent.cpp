@@ -14,12 +14,20 @@ constexpr int kTownswoman = 25, kFishwife = 46;
 
 constexpr std::array kMap4 = {
     // Up from the frozen caves by either way: where home lies.
+    // Both ways out of the frozen caves end in a rest: the party comes up
+    // worn from the long way under the sea into the south's harder beasts.
     Trigger{424, {120, 101, 120, 101},
             {ally("Home at last! Father's town lies north-west of here. Take the road west, then "
-                  "north up to its gate.")}},
+                  "north up to its gate."),
+             ally("Our own sky at last! Sit down a while by the cave mouth, sister; the road can "
+                  "wait an hour."),
+             refillParty()}},
     Trigger{424, {40, 31, 40, 31},
             {ally("Home at last! Father's town lies south-east. Follow the road east, then "
-                  "south, then east again to its gate.")}},
+                  "south, then east again to its gate."),
+             ally("Fresh air, and our own hills! Sit down a while before the road; Father can wait "
+                  "an hour more."),
+             refillParty()}},
     Trigger{424, {81, 55, 91, 64},
             {scene(), stage(460),
              ally("Then we ask the town in the snow for help. It lies south-east, down the road "

@@ -58,9 +58,10 @@ constexpr std::array<Zone, 36> kZones{{
 
 }  // namespace
 
-const Zone* zoneAt(int map, int x, int y) {
+const Zone* zoneAt(int map, int x, int y, int stage) {
     for (const Zone& z : kZones)
-        if (z.map == map && x >= z.x0 && x <= z.x1 && y >= z.y0 && y <= z.y1) return &z;
+        if (z.map == map && stage >= z.fromStage && x >= z.x0 && x <= z.x1 && y >= z.y0 && y <= z.y1)
+            return &z;
     return nullptr;
 }
 

@@ -72,7 +72,7 @@ bool isChest(int code) { return code >= 1 && code <= 9; }
 // A cell where a random battle can come: a group, terrain that counts, no
 // object, and no trigger of the present stage.
 bool battleGround(const Cell& c) {
-    const world::Zone* z = world::zoneAt(c.map, c.x, c.y);
+    const world::Zone* z = world::zoneAt(c.map, c.x, c.y, Vars::storyStage);
     if (z == nullptr || z->group == 0) return false;
     if (world::isBlocking(Vars::cell(c.x, c.y, 0, c.map))) return false;
     if (world::isQuietTerrain(Vars::cell(c.x, c.y, 0, c.map))) return false;
@@ -132,9 +132,9 @@ int Record::levelAt(int stage) const {
 // The event source during play: the hero's turn in battle is the player's;
 // everything else waits as the harness would, with no limit on idle time
 // beyond a day (a battle that long never ends).
-class Player::Policy : public platform::EventSource {
+class Player::BattleTurns : public platform::EventSource {
 public:
-    explicit Policy(Player& p) : p_(p) {}
+    explicit BattleTurns(Player& p) : p_(p) {}
     void wait(std::uint64_t nextDue) override {
         harness::Harness& h = p_.h_;
         if (h.pendingActions() == 0 && heroTurn()) {
@@ -155,14 +155,14 @@ private:
     Player& p_;
 };
 
-Player::Player(harness::Harness& h, std::uint32_t seed) : Walker(h) {
+Player::Player(harness::Harness& h, std::uint32_t seed, Policy policy) : Walker(h), policy_(policy) {
     savefile::createSlotNamesIfMissing();
     frmTileset::get().loadPictures();
     h.seedDraws(seed);
     h.source.idleLimitMs = 24ull * 60 * 60 * 1000;
     Vars::autoBattle = 0;
-    policy_ = std::make_unique<Policy>(*this);
-    platform::Runtime::get().setEventSource(policy_.get());
+    turns_ = std::make_unique<BattleTurns>(*this);
+    platform::Runtime::get().setEventSource(turns_.get());
 
     h.onShow("frmCutscene", [this](platform::Form&) {
         record_.scenes.push_back({Vars::storyStage, Vars::heroLevel, int(Vars::heroExp), h_.now() - startMs_});
@@ -210,6 +210,7 @@ void Player::newGame(Difficulty difficulty) {
 void Player::onBattle() {
     frmFight& f = frmFight::get();
     ++record_.battles;
+    ++record_.walks[Vars::storyStage].battles;
     if (grinding_) ++record_.grindBattles;
     lastGroup_ = Vars::encounterGroup;
     if (storywalk::isFixedGroup(lastGroup_))
@@ -253,8 +254,13 @@ void Player::takeTurn() {
 }
 
 void Player::press(int key) {
+    StageWalk& walk = record_.walks[Vars::storyStage];
+    const int exp = int(Vars::heroExp);
     h_.advance(kStepMs);
     h_.keyNow(key);
+    ++walk.steps;
+    if (map().isLoaded() && battleGround(storywalk::here())) ++walk.countedSteps;
+    walk.exp += int(Vars::heroExp) - exp;
     for (int n = 0; n < 10 && map().isLoaded() && map().talkShown(); ++n) {
         h_.advance(kReadMs);
         h_.keyNow(Vars::keySelect);
@@ -390,7 +396,7 @@ bool Player::walkToBattleGround(int& key) {
 
 void Player::grindBefore(int group) {
     restIfHurt();
-    if (!map().isLoaded() || partyReady(group)) return;
+    if (policy_ == Policy::Walking || !map().isLoaded() || partyReady(group)) return;
     grinding_ = true;
     const std::uint64_t started = h_.now();
     for (int fought = 0; fought < kMaxGrindBattles && map().isLoaded() && !partyReady(group); ++fought) {

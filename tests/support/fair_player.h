@@ -9,6 +9,7 @@
 // and, when the party falls, that save loaded again. Shared by the fair play-through benchmark
 // and its short test.
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,10 @@ namespace fairplay {
 
 enum Difficulty { Normal = 0, Hardcore = 1, Wimp = 2 };
 
+// Grinding fights random battles before a fixed fight the party is too weak
+// for; walking fights only those met on the story's way.
+enum class Policy { Grinding, Walking };
+
 struct Defeat {
     int stage, map, x, y, group;
 };
@@ -28,6 +33,13 @@ struct Defeat {
 struct SceneMark {
     int stage, level, exp;
     std::uint64_t ms;  // virtual time since the new game
+};
+
+// The walking done while the story stood at one stage: steps taken, the
+// ones that could bring a random battle, the battles met (grinding
+// included) and the experience they gave.
+struct StageWalk {
+    int steps = 0, countedSteps = 0, battles = 0, exp = 0;
 };
 
 // The party as a fixed fight began.
@@ -39,6 +51,7 @@ struct Record {
     std::vector<Defeat> defeats;
     std::vector<SceneMark> scenes;
     std::vector<FightMark> fixedFights;
+    std::map<int, StageWalk> walks;  // by stage
     int battles = 0, grindBattles = 0, chests = 0, rests = 0;
     std::uint64_t ms = 0, grindMs = 0;  // virtual play time, and the part of it spent grinding
     std::uint64_t sceneMs = 0;          // the part of it spent watching scenes
@@ -55,7 +68,7 @@ struct FightCost {
 class Player : public storywalk::Walker {
 public:
     // Seeds the draws and installs the hooks; h must have its assets linked.
-    Player(harness::Harness& h, std::uint32_t seed);
+    Player(harness::Harness& h, std::uint32_t seed, Policy policy = Policy::Grinding);
     ~Player() override;
 
     // Hero creation (4/3/3, the difficulty chosen), the opening scene, the map.
@@ -75,7 +88,7 @@ protected:
     void beforeWalk(const world::Trigger& goal) override;
 
 private:
-    class Policy;
+    class BattleTurns;
     void takeTurn();
     void onBattle();
     void save();
@@ -102,7 +115,8 @@ private:
         int defense[4]{}, block[2]{};
     } figures_;
     platform::EventSource* harnessSource_ = nullptr;
-    std::unique_ptr<Policy> policy_;
+    Policy policy_;
+    std::unique_ptr<BattleTurns> turns_;
 };
 
 }  // namespace fairplay

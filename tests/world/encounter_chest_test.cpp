@@ -21,7 +21,7 @@ protected:
         }
         place(c->map, c->x, c->y);
         open();
-        return world::zoneAt(c->map, c->x, c->y)->group;
+        return world::zoneAt(c->map, c->x, c->y, Vars::storyStage)->group;
     }
 };
 

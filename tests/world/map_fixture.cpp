@@ -57,8 +57,8 @@ std::optional<Cell> findZoneCell(const std::function<bool(const world::Zone&)>& 
     for (int m = 0; m < 7; ++m)
         for (int x = 2; x < 198; ++x)
             for (int y = 2; y < 148; ++y) {
-                const world::Zone* z = world::zoneAt(m, x, y);
-                if (z && z == world::zoneAt(m, x + 1, y) && pred(*z)) return Cell{m, x, y};
+                const world::Zone* z = world::zoneAt(m, x, y, Vars::storyStage);
+                if (z && z == world::zoneAt(m, x + 1, y, Vars::storyStage) && pred(*z)) return Cell{m, x, y};
             }
     return std::nullopt;
 }

@@ -124,7 +124,7 @@ TEST_F(RouteInTheWorld, TheZonesPlayWhatEachSceneLeavesPlaying) {
                 if (world::isBlocking(Vars::cell(x, y, 0, p.map))) continue;
                 const bool inside = a.holds(x, y);
                 walkable += inside;
-                const world::Zone* z = world::zoneAt(p.map, x, y);
+                const world::Zone* z = world::zoneAt(p.map, x, y, Vars::storyStage);
                 ASSERT_NE(z, nullptr);
                 EXPECT_EQ(z->track, *track) << "stage " << stage << " at " << x << "," << y;
             }
@@ -132,7 +132,7 @@ TEST_F(RouteInTheWorld, TheZonesPlayWhatEachSceneLeavesPlaying) {
     }
     // Stage 166 leaves the hero on the shrine's doorstep.
     EXPECT_FALSE(world::isBlocking(Vars::cell(152, 130, 0, 0)));
-    EXPECT_EQ(world::zoneAt(0, 152, 130)->track, 0);
+    EXPECT_EQ(world::zoneAt(0, 152, 130, Vars::storyStage)->track, 0);
 }
 
 // The guarded hall is the story's; the old dungeon's north passage a side

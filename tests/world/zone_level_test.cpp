@@ -17,7 +17,7 @@ using LevelChanges = MapScreenTest;
 TEST_F(Zones, EveryCellOfEveryMapLiesInAZone) {
     for (int m = 0; m < 7; ++m)
         for (int x = 0; x < 200; ++x)
-            for (int y = 0; y < 150; ++y) ASSERT_NE(world::zoneAt(m, x, y), nullptr) << m << " " << x << " " << y;
+            for (int y = 0; y < 150; ++y) ASSERT_NE(world::zoneAt(m, x, y, Vars::storyStage), nullptr) << m << " " << x << " " << y;
 }
 
 TEST_F(Zones, EnteringAZoneSetsItsGroupAndMusic) {
@@ -26,14 +26,14 @@ TEST_F(Zones, EnteringAZoneSetsItsGroupAndMusic) {
     for (int m = 0; m < 7 && !from; ++m)
         for (int x = 0; x < 199 && !from; ++x)
             for (int y = 0; y < 150 && !from; ++y) {
-                const world::Zone *a = world::zoneAt(m, x, y), *b = world::zoneAt(m, x + 1, y);
+                const world::Zone *a = world::zoneAt(m, x, y, Vars::storyStage), *b = world::zoneAt(m, x + 1, y, Vars::storyStage);
                 if (a->track != b->track) from = Cell{m, x, y};
             }
     ASSERT_TRUE(from);
-    const world::Zone& there = *world::zoneAt(from->map, from->x + 1, from->y);
+    const world::Zone& there = *world::zoneAt(from->map, from->x + 1, from->y, Vars::storyStage);
     place(from->map, from->x, from->y);
     open();
-    EXPECT_EQ(Vars::musicTrack, world::zoneAt(from->map, from->x, from->y)->track);
+    EXPECT_EQ(Vars::musicTrack, world::zoneAt(from->map, from->x, from->y, Vars::storyStage)->track);
     h.audio.clear();
     walk(vk::Right);
     EXPECT_EQ(Vars::encounterGroup, there.group);
@@ -53,7 +53,7 @@ TEST_F(LevelChanges, EachTileTakesThePartyToItsPlace) {
         EXPECT_EQ(Vars::curMap, c.toMap);
         EXPECT_EQ(Vars::posX, c.toX);
         EXPECT_EQ(Vars::posY, c.toY);
-        EXPECT_EQ(Vars::encounterGroup, world::zoneAt(c.toMap, c.toX, c.toY)->group);
+        EXPECT_EQ(Vars::encounterGroup, world::zoneAt(c.toMap, c.toX, c.toY, Vars::storyStage)->group);
         map().unload();
     }
 }

@@ -26,8 +26,10 @@ DepthDesign caves() {
                  {{55, 103}, {20, 103}},            {{96, 122}, {75, 122}, {75, 135}},
                  {{155, 92}, {180, 92}, {180, 115}}};
     // The guarded corridor north of the shrine cave: a straight hall the
-    // passage runs through, where the Guards' monsters wait in a line.
-    d.halls = {{150, 97, 2, 28}};
+    // passage runs through, where the Guards' monsters wait in a line. A
+    // niche half-way up it, and a hollow off the passage down to the Demon,
+    // give the party a rest before the next step up.
+    d.halls = {{150, 97, 2, 28}, {152, 113, 3, 2}, {72, 84, 3, 2}};
     d.pools = {{86, 76, 4, 2}, {38, 57, 3, 2}, {133, 29, 2, 2}, {176, 117, 2, 2}};
     // The Guards keep their stores in the hall between the beasts: the party
     // meets them fight by fight, with no rest until the palace.
@@ -77,6 +79,9 @@ DepthDesign fireCaves() {
                  {{60, 92}, {60, 110}, {80, 110}, {80, 128}}};
     d.lava = {{110, 66, 5, 2}, {164, 114, 4, 3}, {118, 128, 3, 2}, {104, 27, 3, 2}, {188, 76, 2, 2}};
     d.chasms = {{54, 87, 3, 2}, {18, 67, 2, 2}, {78, 132, 2, 1}};
+    // The shelter the father's miners used while they sealed the deep
+    // passage, off the cave at its head.
+    d.halls = {{18, 126, 4, 3}};
     d.chests = {{112, 76, 4}, {64, 94, 9}, {163, 105, 3}, {34, 124, 8}, {66, 86, 5},
                 {96, 30, 4},  {187, 82, 9}, {124, 122, 5}, {22, 72, 8}, {84, 130, 3}};
     return d;
@@ -104,8 +109,10 @@ DepthDesign demonsHold() {
     d.map = 6;
     d.seed = 6666;
     d.style = DepthStyle::dungeon;
+    // The last entry: a guardroom off the way down to the last hall.
     d.halls = {{22, 122, 17, 10}, {60, 90, 24, 16}, {110, 60, 18, 14}, {162, 54, 17, 12}, {120, 108, 22, 15},
-               {60, 30, 16, 10},  {170, 110, 14, 10}, {20, 60, 12, 10}, {100, 20, 12, 8}};
+               {60, 30, 16, 10},  {170, 110, 14, 10}, {20, 60, 12, 10}, {100, 20, 12, 8},
+               {102, 108, 4, 3}};
     d.tunnels = {{{30, 123}, {30, 98}, {61, 98}},      {{72, 91}, {72, 67}, {111, 67}},
                  {{126, 67}, {166, 67}, {166, 64}},    {{82, 98}, {100, 98}, {100, 116}, {121, 116}},
                  {{72, 67}, {72, 39}},                 {{141, 116}, {171, 116}},
