@@ -43,6 +43,9 @@ constexpr int kViewHalfWidth = 10, kViewHalfHeight = 7;
 constexpr int kMaxGrindBattles = 60;      // per fixed fight
 constexpr double kRestBelow = 0.5;        // a member under this share of its maximum looks for a rest
 constexpr int kRestReach = 400;           // steps a player walks back for a rest
+// Before a fixed fight a player takes a rest close by unless the party is fresh.
+constexpr double kFreshShare = 0.9;
+constexpr int kRestBeforeFightReach = 100;
 constexpr int kStepsForABattle = 600;     // a grinding walk that meets no battle gives up
 constexpr int kSlot = 0;
 
@@ -280,6 +283,12 @@ void Player::beforeWalk(const world::Trigger& goal) {
         }
 }
 
+// Within sight of a fixed fight, a rest close by is worth the walk.
+void Player::nearGoal(const world::Trigger& goal) {
+    if (std::any_of(goal.actions.begin(), goal.actions.end(), [](const world::Action& a) { return a.op == world::Op::fight; }))
+        restIfBelow(kFreshShare, kRestBeforeFightReach);
+}
+
 void Player::pickUpChestsInSight() {
     for (int n = 0; n < 10 && map().isLoaded(); ++n) {
         const Cell from = storywalk::here();
@@ -352,13 +361,13 @@ bool Player::partyReady(int group) const {
     return beyond <= kHealingCounted * healing;
 }
 
-bool Player::hurt() const {
+bool Player::below(double share) const {
     return std::min(double(Vars::heroHP) / std::max<int>(Vars::heroMaxHP, 1),
-                    double(Vars::allyHP) / std::max<int>(Vars::allyMaxHP, 1)) < kRestBelow;
+                    double(Vars::allyHP) / std::max<int>(Vars::allyMaxHP, 1)) < share;
 }
 
-void Player::restIfHurt() {
-    if (!map().isLoaded() || !hurt()) return;
+void Player::restIfBelow(double share, int reach) {
+    if (!map().isLoaded() || !below(share)) return;
     const int stage = Vars::storyStage;
     auto rests = [](const Cell& c) {
         const world::Trigger* t = world::triggerAt(c.map, world::progressNow(), c.x, c.y);
@@ -370,13 +379,15 @@ void Player::restIfHurt() {
         rests, [stage](const Cell& c) {
             return storywalk::storyTriggerAt(c, stage) != nullptr || storywalk::sideQuestAt(c);
         });
-    if (path.empty() || int(path.size()) > kRestReach) return;
+    if (path.empty() || int(path.size()) > reach) return;
     for (const Move& m : path) {
         press(m.key);
         if (!map().isLoaded() || Vars::storyStage != stage || !(storywalk::here() == m.to)) return;
     }
     ++record_.rests;
 }
+
+void Player::restIfHurt() { restIfBelow(kRestBelow, kRestReach); }
 
 bool Player::walkToBattleGround(int& key) {
     const std::vector<Move> path = storywalk::pathTo(
@@ -396,7 +407,10 @@ bool Player::walkToBattleGround(int& key) {
 
 void Player::grindBefore(int group) {
     restIfHurt();
-    if (policy_ == Policy::Walking || !map().isLoaded() || partyReady(group)) return;
+    if (policy_ == Policy::Walking || !map().isLoaded() || partyReady(group)) {
+        restIfBelow(kFreshShare, kRestBeforeFightReach);
+        return;
+    }
     grinding_ = true;
     const std::uint64_t started = h_.now();
     for (int fought = 0; fought < kMaxGrindBattles && map().isLoaded() && !partyReady(group); ++fought) {
@@ -412,7 +426,7 @@ void Player::grindBefore(int group) {
     }
     record_.grindMs += h_.now() - started;
     grinding_ = false;
-    restIfHurt();
+    restIfBelow(kFreshShare, kRestBeforeFightReach);
 }
 
 void Player::save() {

@@ -86,6 +86,7 @@ public:
 protected:
     void press(int key) override;
     void beforeWalk(const world::Trigger& goal) override;
+    void nearGoal(const world::Trigger& goal) override;
 
 private:
     class BattleTurns;
@@ -95,7 +96,8 @@ private:
     void loadAfterDefeat();
     void pickUpChestsInSight();
     void grindBefore(int group);
-    bool hurt() const;
+    bool below(double share) const;  // either member under this share of its maximum
+    void restIfBelow(double share, int reach);
     void restIfHurt();
     bool walkToBattleGround(int& key);
     bool partyReady(int group) const;

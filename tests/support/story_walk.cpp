@@ -19,6 +19,7 @@ namespace vk = platform::vk;
 constexpr int kCellsPerMap = Vars::kMapWidth * Vars::kMapHeight;
 constexpr int kStepMs = 125;           // the map screen's step timer
 constexpr int kAttemptsPerStage = 50;  // walks toward one stage before giving up
+constexpr std::size_t kNearGoal = 40;  // steps from the goal where the walker looks round
 
 std::size_t indexOf(const Cell& c) {
     return std::size_t(c.map) * kCellsPerMap + std::size_t(c.y) * Vars::kMapWidth + std::size_t(c.x);
@@ -138,9 +139,14 @@ bool Walker::advance(const std::function<const world::Trigger*(const Cell&)>& tr
                   std::to_string(here().x) + "," + std::to_string(here().y);
             return false;
         }
-        for (const Move& m : path) {
-            press(m.key);
-            if (movedOn() || !map().isLoaded() || !(here() == m.to)) break;
+        for (std::size_t i = 0; i < path.size(); ++i) {
+            if (path.size() - i == kNearGoal) {
+                const Cell before = here();
+                nearGoal(*triggerOn(path.back().to));
+                if (movedOn() || !map().isLoaded() || !(here() == before)) break;
+            }
+            press(path[i].key);
+            if (movedOn() || !map().isLoaded() || !(here() == path[i].to)) break;
         }
     }
     return movedOn() || !map().isLoaded();

@@ -62,8 +62,10 @@ protected:
     // One accepted key press on the map screen: the step timer runs out, the
     // key goes in, and any talk box is closed.
     virtual void press(int key);
-    // Before each walk toward `goal`; the hero may be moved elsewhere meanwhile.
+    // Before each walk toward `goal`, and again once the goal is a few steps
+    // away; the hero may be moved elsewhere meanwhile.
     virtual void beforeWalk(const world::Trigger& /*goal*/) {}
+    virtual void nearGoal(const world::Trigger& /*goal*/) {}
 
     harness::Harness& h_;
 
