@@ -33,8 +33,9 @@ bool frmMap::openChest() {
     for (const world::ItemChest& chest : world::kItemChests) {
         if (chest.code != code) continue;
         Vars::u8& count = Vars::heroItems[chest.item];
+        const bool first = count == 0 && chest.foundFirst != nullptr;
         count = Vars::u8(std::min(world::kMaxItems, count + 1));
-        showText(chest.found, world::kHeroFace, Vars::heroName, 0);
+        showText(first ? chest.foundFirst : chest.found, world::kHeroFace, Vars::heroName, 0);
     }
     return false;
 }

@@ -16,16 +16,20 @@ struct MoneyChest {
 };
 constexpr std::array<MoneyChest, 4> kMoneyChests{{{1, 3, 8}, {2, 5, 15}, {3, 15, 25}, {4, 25, 50}}};
 
-// Codes 6..9: one of the four items of heroItems.
+// Codes 6..9: one of the four items of heroItems. A party that holds none
+// yet is told what the item is for, where the name alone does not say it.
 struct ItemChest {
     std::uint8_t code;
     int item;  // index into heroItems
     const char* found;
+    const char* foundFirst = nullptr;
 };
-constexpr std::array<ItemChest, 4> kItemChests{{{6, 0, "You found a herb!"},
-                                                {7, 1, "You found some berries!"},
-                                                {8, 2, "You found a potion!"},
-                                                {9, 3, "You found a fire potion!"}}};
+constexpr std::array<ItemChest, 4> kItemChests{{
+    {6, 0, "You found a herb!"},
+    {7, 1, "You found some berries!", "You found some berries! Berries restore magic."},
+    {8, 2, "You found a potion!"},
+    {9, 3, "You found a fire potion!"},
+}};
 
 constexpr const char* kMonsterChestText = "The chest was a monster!";
 

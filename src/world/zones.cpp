@@ -8,7 +8,7 @@ namespace {
 // By map; the first rectangle that holds a cell wins, so the small ones come
 // first and each map ends with one that covers it whole. Groups grow harder
 // away from the start and deeper down.
-constexpr std::array<Zone, 36> kZones{{
+constexpr std::array<Zone, 42> kZones{{
     // The first continent. The story's places carry the music its scenes
     // leave playing there, so the next step does not switch it away.
     {0, 140, 0, 199, 30, 0, 1},     // round the village where the hero wakes: no battles
@@ -45,11 +45,17 @@ constexpr std::array<Zone, 36> kZones{{
     // where Maurice is met and the hold's inner halls keep the hardest. The
     // Demons' rearguard waits on the way itself, so its passage goes with it.
     {5, 84, 54, 96, 63, 29, 17},    // the frozen caves: where Maurice is met
+    {5, 56, 44, 185, 75, 29, 17, 898},
+    {5, 78, 73, 130, 112, 29, 17, 898},
     {5, 56, 44, 185, 75, 15, 17},   // the great cave, and east to the stairs
     {5, 78, 73, 130, 112, 15, 17},  // the passage south to the way up
     {5, 0, 0, 99, 149, 29, 17},
     {5, 0, 0, 199, 149, 30, 17},
     {6, 100, 100, 199, 149, 33, 18},  // the demon's hold: its inner halls
+    {6, 20, 88, 99, 131, 31, 18, 900},
+    {6, 70, 60, 179, 89, 31, 18, 900},
+    {6, 20, 88, 99, 131, 29, 18, 898},
+    {6, 70, 60, 179, 89, 29, 18, 898},
     {6, 20, 88, 99, 131, 15, 18},     // from the deep passage's stairs to the great hall
     {6, 70, 60, 179, 89, 15, 18},     // north, and the long passage east to the stairs up
     {6, 0, 0, 99, 149, 31, 18},

@@ -160,8 +160,22 @@ void paintGround(Image& t, Ground g, std::uint32_t seed) {
             break;
         }
         case Ground::darkFloor: {
-            const Ramp r = ramp(0x3a3440);
-            noiseFill(t, r, 12, seed, 0.6, -0.05);
+            // Dark slate, but plainly ground: speckled like the cave floor,
+            // with a few cracks, and well above the black of a chasm.
+            const Ramp r = ramp(0x5a5262);
+            noiseFill(t, r, 12, seed, 0.7);
+            for (int i = 0; i < 3; ++i) {
+                int x = rng.between(0, kT - 1), y = rng.between(0, kT - 1);
+                for (int k = 0, len = rng.between(5, 9); k < len; ++k) {
+                    t.setWrapped(x, y, r.tone[0]);
+                    x += 1;
+                    y += rng.between(-1, 1);
+                }
+            }
+            scatter(rng, 12, kT, kT, [&](int x, int y) {
+                t.setWrapped(x, y, r.tone[3]);
+                t.setWrapped(x + 1, y, r.tone[0]);
+            });
             break;
         }
         case Ground::darkness:
