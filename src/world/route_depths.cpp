@@ -155,7 +155,8 @@ constexpr std::array kMap5 = {
     Trigger{898, {31, 32, 33, 35},
             {hero("A dry hollow, out of the wind. We rest here first; Maurice must not find us worn "
                   "out."),
-             refillParty()}},
+             refillParty()},
+            {}, 899},
     Trigger{898, {84, 54, 96, 66},
             {fight(34), stage(899),
              hero("He would not listen. The Demons who fled the volcano are below, in their hold; "
@@ -171,8 +172,11 @@ constexpr std::array kMap6 = {
             {fight(27), stage(900),
              hero("Their last hall lies south of here, but the way is round: back west along this "
                   "passage, down into the great hall, then east and south.")}},
-    Trigger{900, {120, 108, 141, 122}, {fight(35), stage(999)}},
-    // Rooms the Demons left in their flight: rests before the last two fights.
+    // The hold's last guards stand down the passage to the last hall, with
+    // their own guardroom half-way.
+    guard(900, 100, 101, 40), guard(901, 100, 105, 42), guard(902, 100, 113, 43),
+    Trigger{903, {120, 108, 141, 122}, {fight(35), stage(999)}},
+    // Rooms the Demons left in their flight: rests before the last fights.
     Trigger{899, {175, 60, 178, 63},
             {hero("They fled this hall in a hurry and left their water jars. We rest here before "
                   "we go on."),
@@ -180,7 +184,8 @@ constexpr std::array kMap6 = {
     Trigger{900, {102, 108, 105, 110},
             {hero("Their last guardroom, empty now. We rest here once more; the last hall lies just "
                   "below."),
-             refillParty()}},
+             refillParty()},
+            {}, 903},
     Trigger{999, {120, 108, 141, 122},
             {heroThenGo("It is over. Let the killing end here; there is an orphanage to "
                         "rebuild."),
