@@ -167,7 +167,7 @@ constexpr SceneStep kSteps344[] = {
     {36, setPortrait(Darwin), setLine("A plan is only as good as the patience of those who follow it.")},
     {37, setPortrait(Ryu), setLine("Patience isn't really my strength. But fine, I'll behave. Mostly.")},
     {38, setPortrait(Darwin), setLine("Mostly will have to do. I will send word to my people tonight.")},
-    {39, setPortrait(Sonia), setLine("Then it's settled. If the fighting over there scatters us, we meet at the fishing town by the landing shore.")},
+    {39, setPortrait(Sonia), setLine("Settled, then. If the war scatters us over there, we meet at the fishing town by the landing shore.")},
     {40, setPortrait(Darwin), setLine("A tower, a volcano and an army. Ambitious work for so small a council.")},
     {41, setPortrait(Sonia), setLine("I'll need arrows, and plenty of them. Jack, see that your men eat well before they set out.")},
     {42, setPortrait(Ryu), setLineNaming("So we all have stuff to do!  Wait, what about you ", "?")},
@@ -193,7 +193,7 @@ constexpr Operation kSetUp373[] = {
     playTrack(5),
 };
 constexpr SceneStep kSteps373[] = {
-    {1, setLine("These walls were built to keep Demons out. Now there is no one left to stand on them.")},
+    {1, setLine("These walls were built to keep Demons out. Now the only one left on them is a dead old man.")},
     {2, setLine("And Tina believed every word. The Demons have found a way, I told her. How eager she was.")},
     {3, setLine("The truth is simpler. There is no other way. The Great Guardian cannot wake without that blood.")},
     {4, setLine("Ryu, or his sister. One of those two must bleed, or the Guardian never opens its eyes.")},

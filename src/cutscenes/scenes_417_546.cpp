@@ -13,7 +13,7 @@ using namespace face;
 constexpr Operation kSetUp417[] = {
     setBackdrop(6),
     setPortrait(Sonia),
-    setLine("Night on the sea cliffs under the volcano. In the mountain at my back beats the heart of the Demon army."),
+    setLine("The sea cliffs under the volcano, by night. Behind me, in that mountain, beats the Demon army's heart."),
     setSprite(5, 11),
 };
 constexpr SceneStep kSteps417[] = {
@@ -82,7 +82,7 @@ constexpr SceneStep kSteps424[] = {
     {7, setPortrait(Ryu), setLine("A Demon war band that leaves every house standing? They knew exactly who they were after.")},
     {8, setPortrait(Hero), setLine("If they came only for him... Ryu, where is Father?")},
     {9, setPortrait(Ryu), setLine("On the wall, if he's anywhere. He'd never leave while one stone of this place stood. Come on!")},
-    {10, setLine("There, by the gate... Father held it to the end, alone, and I was off chasing old songs across the sea.")},
+    {10, setLine("There, by the gate... He held it to the end, alone, while I chased old songs across the sea.")},
     {11, setPortrait(Hero), setLine("I came all this way hoping to meet him at last. And this is how I meet our father.")},
     {12, setPortrait(Ryu), setLine("He'd have liked you. He'd have pretended not to for a day, and then he'd have liked you.")},
     {13, setPortrait(Hero), setLine("We'll bury him by his gate. And then? Search the valley for Tina, or go on to the tower?")},
@@ -109,7 +109,7 @@ constexpr SceneStep kSteps460[] = {
     {1, setPortrait(Jack), setLine("Forty men, give or take. All of them sound, and all of them have seen a Demon up close.")},
     {2, setPortrait(Darwin), setLine("Seventy of my people, Mystic Demons every one. Fewer than I would like, more than they expect.")},
     {3, setPortrait(Jack), setLine("A hundred and ten against a whole mountain of them. I've fought worse odds. Not many.")},
-    {4, setPortrait(Darwin), setLine("Numbers are not the whole of it. If this cave is hot, a day's march from the mountain, think of the heat inside it.")},
+    {4, setPortrait(Darwin), setLine("Numbers are not all. If this cave is hot a day's march from the mountain, think what its heart is like.")},
     {5, setPortrait(Jack), setLine("My lads have sweated in this cave a week without a grumble. A bit of heat never stopped them.")},
     {6, setPortrait(Darwin), setLine("Not this heat. Without a spell on them, Human skin blisters before the first tunnel ends.")},
     {7, setPortrait(Jack), setLine("Then your people cast their spells on mine. Can seventy of yours cover forty of mine?")},

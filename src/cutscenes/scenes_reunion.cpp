@@ -36,7 +36,7 @@ constexpr SceneStep kSteps[] = {
     {8, setPortrait(Ryu), setLine("Believe what you like. Next time you can come and watch, if you can keep up.")},
     {9, setPortrait(Sonia), setLine("Leave him be, Bree. He boasts loudest when he's most relieved.")},
     {10, setPortrait(Jack), setLine("Good to have you back, Ryu. Now, there are still Demons to deal with.")},
-    {11, setPortrait(Myst), setLine("The wounded we left at the gate are alive; the Demons passed them by. But a few still lurk in the volcano.")},
+    {11, setPortrait(Myst), setLine("The wounded we left at the gate lived; the Demons passed them by. But a few still lurk in the volcano.")},
     {12, setPortrait(Darwin), setLine("Stragglers. Their masters fled down to their hold, the deepest level under the volcano.")},
     {13, setPortrait(Ryu), setLine("Then let's go and dig them out! I'm not tired yet.")},
     // The man on the east road.
@@ -65,7 +65,7 @@ constexpr SceneStep kSteps[] = {
     {34, setPortrait(Ryu), setLine("Good! I wasn't finished with them anyway.")},
     {35, setPortrait(Sonia), setLine("You'll go where Jack sends you, and you'll come back when he says so.")},
     {36, setPortrait(Ryu), setLine("Yes, yes. You sound just like Father sometimes, Sonia.")},
-    {37, setPortrait(Darwin), setLine("Loudly, level by level. While they watch us, anyone reaching their hold from below goes unseen.")},
+    {37, setPortrait(Darwin), setLine("Loudly, level by level. While they watch us, anyone taking another way into their hold goes unseen.")},
     {38, setPortrait(Bree), setLine("And when we're done? We can't all sit in a volcano waiting for her.")},
     {39, setPortrait(Myst), setLine("The first house in this town has room for all of us. We could wait there.")},
     {40, setPortrait(Chi), setLine("Then let it be so. One of us walks with her now; the rest wait in that house until she returns.")},

@@ -31,8 +31,8 @@ constexpr std::array kMap0 = {
     Trigger{166, {142, 113, 146, 117},
             {scene(), stage(190),
              say(kMonk, "Monk",
-                 "Rest now, child. You carried your friend to our door, but nothing we knew could "
-                 "save her. Sofi is gone; she lies at peace inside."),
+                 "Rest now, child. You carried your friend here from the road, but nothing we knew "
+                 "could save her. Sofi is gone; she lies at peace inside."),
              ally("I'm Jack; my men camp by the shrine. We came at your cry, too late to stop the "
                   "blow. When you want air, I'll walk you to the cliff path, south-east of here."),
              say(kMonk, "Monk",
@@ -45,8 +45,8 @@ constexpr std::array kMap0 = {
                   "shrine, and I'll see her buried. Come.")}},
     Trigger{203, {162, 114, 166, 120},
             {scene(), stage(259),
-             ally("Sofi has her grave now. A foundling, lost as a baby in the last war, you told "
-                  "me: you're the sister I've been searching for. Your brother waits where a river "
+             ally("Sofi has her grave now. You told me you were a foundling from the last war: "
+                  "you're the sister I've been searching for. Your brother waits where a river "
                   "meets the sea, west of the mountains; we go under them, by the shrine cave."),
              say(kFisherman, "Fisherman",
                  "I'm sorry for your loss, miss. Sleep in my net loft tonight; it's warm, and "

@@ -52,9 +52,9 @@ constexpr std::array kMap4 = {
                   "here. Quick!")}},
     Trigger{738, {148, 90, 152, 94},
             {scene(), stage(800),
-             hero("Ryu and Sonia have gone deeper in, to Darwin. But Demons are coming down off "
-                  "the pass to the north-west, to shut the army in from behind: I'll meet them "
-                  "there.")}},
+             hero("Ryu and Sonia have gone deeper in, to Darwin's cry. I'd follow, but Demons are "
+                  "coming down off the pass to the north-west to shut the army in from behind: I'll "
+                  "meet them there.")}},
     Trigger{800, {124, 68, 130, 72},
             {scene(), stage(896),
              hero("The Demons on this road are scattered, and none got past me to the army's back. "
