@@ -104,7 +104,7 @@ constexpr SceneStep kSteps738[] = {
     {21, setPortrait(Sonia), setLine("He never spoke of your sister to Tina in all her years with him. He kept his griefs to himself.")},
     {22, setPortrait(Ryu), setLine("Wait. The cloaked Demon on the tower stair, who stared at me as if he knew me...")},
     {23, setPortrait(Sonia), setLine("Ryu? What is it? You've gone pale.")},
-    {24, setPortrait(Ryu), setLine("I've met him! Face to face on the tower stair, close enough to touch. Those eyes were Father's eyes!")},
+    {24, setPortrait(Ryu), setLine("I've met him, Sonia! Face to face, close enough to touch. Those eyes were Father's eyes!")},
     {25, setPortrait(Sonia), setLine("Then he knows your face as well as you know his. Ryu, you must be careful.")},
     {26, setPortrait(Ryu), setLine("Careful? He's the one who should be careful. Brother or not, he sides with the Demons.")},
     {27, setPortrait(Sonia), setLine("Don't. I've seen today what hatred does to a friend. Don't let it happen to you too.")},
