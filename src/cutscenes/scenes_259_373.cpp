@@ -45,7 +45,7 @@ constexpr Operation kAfter259[] = {playTrack(14)};
 constexpr Operation kSetUp313[] = {
     setBackdrop(12),
     setPortrait(Father),
-    setLine("So this is how it ends... alone in my own square, with my hall in ashes behind me."),
+    setLine("So this is how it ends... alone on my own wall by a broken gate, with my town empty below me."),
     setSprite(3, 2),
     playTrack(5),
 };
@@ -74,7 +74,7 @@ constexpr Operation kSetUp320[] = {
 constexpr SceneStep kSteps320[] = {
     {1, setPortrait(Sonia), setLine("This is Jack. He captains men of his own. But that can wait, Ryu. I found her.")},
     {2, setPortrait(Ryu), setLine("Found her? You mean... my sister? You're sure? Where is she?")},
-    {3, setPortrait(Sonia), setLine("I'm sure. She's waiting for us at the palace, safe, with friends around her.")},
+    {3, setPortrait(Sonia), setLine("I'm sure. She's gone on to the palace, where friends are waiting for her.")},
     {4, setPortrait(Ryu), setLine("Why didn't you bring her here? I've been pacing this beach for days!")},
     {5, setPortrait(Sonia), setLine("Because every road here is watched, and the Demons want her blood as badly as yours.")},
     {6, setPortrait(Ryu), setLine("What's she like? Does she look like me? Is she tall? Does she laugh at bad jokes?")},
@@ -130,7 +130,7 @@ constexpr Operation kSetUp344[] = {
 };
 constexpr SceneStep kSteps344[] = {
     {1, setPortrait(Ryu), setLine("Neither do I, and I always know what to say! Let me look at you... you're really here.")},
-    {2, setPortrait(Hero), setLine("I'm really here. All my life I thought I had no one. And now I have a brother.")},
+    {2, setPortrait(Hero), setLine("I'm really here. I buried the only family I had on the way here, and now I have a brother.")},
     {3, setPortrait(Ryu), setLine("A brother who searched half the world for you, and would have searched the other half too!")},
     {4, setPortrait(Hero), setLine("Sonia says you ran away from home to find me. Was that wise?")},
     {5, setPortrait(Ryu), setLine("Not wise at all! Father was furious. But I'd do it again, every single step.")},
@@ -140,7 +140,7 @@ constexpr SceneStep kSteps344[] = {
     {9, setPortrait(Sonia), setLine("Careful with your promises, Ryu. From what I've seen, she may end up protecting you.")},
     {10, setLine("I hate to end this, but the council is waiting, and the Demons won't wait for a family reunion.")},
     {11, setPortrait(Hero), setLine("She's right. There will be time for the rest later. I want to hear what we can do.")},
-    {12, setPortrait(Darwin), setLine("Then allow me. I am Darwin, of the Mystic Demons. These fire halls under the palace are ours.")},
+    {12, setPortrait(Darwin), setLine("Then allow me. I am Darwin, of the Mystic Demons, and I sit on this palace's council.")},
     {13, setLine("Do not look so surprised, young lady. My people want the Great Guardian asleep as much as you do.")},
     {14, setPortrait(Jack), setLine("Jack. I've fought beside her before; she'll not shame this council, and neither will my men.")},
     {15, setPortrait(Ryu), setLine("Good, now that everyone's met everyone, what's the plan? I can't sit still much longer.")},
@@ -167,18 +167,18 @@ constexpr SceneStep kSteps344[] = {
     {36, setPortrait(Darwin), setLine("A plan is only as good as the patience of those who follow it.")},
     {37, setPortrait(Ryu), setLine("Patience isn't really my strength. But fine, I'll behave. Mostly.")},
     {38, setPortrait(Darwin), setLine("Mostly will have to do. I will send word to my people tonight.")},
-    {39, setPortrait(Sonia), setLine("Then it's settled. We leave at first light, each of us on our own road.")},
+    {39, setPortrait(Sonia), setLine("Settled, then. If the war scatters us over there, we meet at the fishing town by the landing shore.")},
     {40, setPortrait(Darwin), setLine("A tower, a volcano and an army. Ambitious work for so small a council.")},
     {41, setPortrait(Sonia), setLine("I'll need arrows, and plenty of them. Jack, see that your men eat well before they set out.")},
     {42, setPortrait(Ryu), setLineNaming("So we all have stuff to do!  Wait, what about you ", "?")},
-    {43, setPortrait(Hero), setLine("I want to come with you, Ryu. To the tower, and then home. I want to meet our father.")},
+    {43, setPortrait(Hero), setLine("I want to come with you, Ryu, to the tower and to our father's town. I want to meet him.")},
     {44, setPortrait(Ryu), setLine("Really? Of course! Father won't believe his eyes when we walk through the gate together!")},
     {45, setPortrait(Sonia), setLine("I don't like it. Two half-Demons on one road; one ambush, and the Demons would have you both.")},
     {46, setPortrait(Hero), setLine("I've lost too much already, Sonia. I won't sit and wait while my brother walks into danger.")},
     {47, setPortrait(Ryu), setLine("You heard her! Two swords are better than one. I'll keep her safe, I swear it.")},
     {48, setPortrait(Darwin), setLine("Let them go together, Sonia. They have been apart too long, and they will guard each other.")},
     {49, setPortrait(Sonia), setLine("...Very well. I can't argue against all of you. But promise me you'll both be careful.")},
-    {50, setPortrait(Jack), setLine("Then we're done here. Get some sleep, all of you. Tomorrow we move.")},
+    {50, setPortrait(Jack), setLine("Then we're done here. Rest while you can, all of you. Tomorrow we move.")},
     {51, endScene()},
 };
 // The music comes first, then Ryu joins.
@@ -193,7 +193,7 @@ constexpr Operation kSetUp373[] = {
     playTrack(5),
 };
 constexpr SceneStep kSteps373[] = {
-    {1, setLine("These walls were built to keep Demons out. Now there is no one left to stand on them.")},
+    {1, setLine("These walls were built to keep Demons out. Now the only one left on them is a dead old man.")},
     {2, setLine("And Tina believed every word. The Demons have found a way, I told her. How eager she was.")},
     {3, setLine("The truth is simpler. There is no other way. The Great Guardian cannot wake without that blood.")},
     {4, setLine("Ryu, or his sister. One of those two must bleed, or the Guardian never opens its eyes.")},

@@ -83,7 +83,7 @@ constexpr SceneStep kSteps[] = {
     {58, setPortrait(Ryu), setLine("Then I'll find them on the road. And tell Father not to send anyone after me!")},
     {59, setPortrait(Father), setLine("Ryu! Stay where you are! That is an order!")},
     {60, setPortrait(Ryu), setLine("Goodbye, Father. I'll come back with the Zephyrs, and with her. I promise.")},
-    {61, setPortrait(Father), setLine("Ryu! Come back here! ...That stubborn boy. He has his mother's temper."), hideSprite(1)},
+    {61, setPortrait(Father), setLine("Ryu! Come back here! ...That stubborn boy. He has my own temper, heaven help him."), hideSprite(1)},
     {62, setPortrait(Father), setLine("Sonia, go after him. Bring him back if you can. If you cannot, stay by his side.")},
     {63, setPortrait(Sonia), setLine("I will. I won't let anything happen to him, I swear it.")},
     {64, setPortrait(Tina), setLine("Alone on the roads, with Demons everywhere... I fear for the boy, sir."), hideSprite(0)},

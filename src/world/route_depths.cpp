@@ -39,8 +39,9 @@ constexpr std::array kMap1 = {
                                         "cave, and the way out.")}},
     Trigger{315, {122, 64, 128, 72},
             {fight(6), stage(320),
-             ally("Not the passage north: the stairs up are west across this cave, just past the "
-                  "crystals. Go on to the palace; I'll bring your brother to you there.")}},
+             ally("Not the passage north: the stairs up are by this cave's north wall, north-west "
+                  "of here. Where the road above runs west to the river, I leave you for its "
+                  "mouth. Go on to the palace; I'll bring your brother to you there.")}},
     // After the palace: down again, west to the old stairs.
     Trigger{373, {112, 63, 124, 68},
             {scene(), stage(374),
@@ -142,16 +143,18 @@ constexpr std::array kMap3 = {
             {}, 424},
     Trigger{417, {146, 41, 154, 46},
             {scene(), stage(418),
-             ally("An old tunnel runs under the sea from these caves. Take the passage south out "
-                  "of here, then west past the lava lake to where the way ends; a long passage "
-                  "runs south from there.")}},
+             ally("The tunnel under the sea starts down here. South out of this cave, west at the "
+                  "fork, past the lava lake, till the passage bends south into a wide cave. Leave "
+                  "that by its long passage south; pass the turning east, and at its end go west "
+                  "to the stairs.")}},
 };
 
 constexpr std::array kMap5 = {
     Trigger{419, {166, 61, 174, 66},
             {stage(424),
              ally("Frozen caves, under our own land! West to the big cave with the pool, then the "
-                  "passage south out of it: that way up is nearest Father's town.")}},
+                  "passage south out of it, and east at its foot: that way up is nearest Father's "
+                  "town.")}},
     Trigger{898, {31, 32, 33, 35},
             {hero("A dry hollow, out of the wind. We rest here first; Maurice must not find us worn "
                   "out."),
@@ -159,19 +162,22 @@ constexpr std::array kMap5 = {
             {}, 899},
     Trigger{898, {84, 54, 96, 66},
             {fight(34), stage(899),
-             hero("He would not listen. The Demons who fled the volcano are below, in their hold; "
-                  "its stairs lie at the end of the long passage east from here.")}},
+             hero("He would not listen. Below lies the Demons' hold, under the volcano, while the "
+                  "others draw its eyes from above; its stairs lie at the end of the long passage "
+                  "east from here.")}},
 };
 
 constexpr std::array kMap6 = {
     Trigger{418, {26, 131, 34, 134},
             {stage(419),
-             ally("This is the Demons' own ground. North up this passage, east to the great hall, "
-                  "out by its north passage, and at the top turn east for the stairs.")}},
+             ally("This is the Demons' own ground. North up this passage, then east to the great "
+                  "hall. Leave it by the passage between the two statues, take the first turning "
+                  "east, and keep east through the next hall to the stairs.")}},
     Trigger{899, {140, 66, 150, 69},
             {fight(27), stage(900),
-             hero("Their last hall lies south of here, but the way is round: back west along this "
-                  "passage, down into the great hall, then east and south.")}},
+             hero("Their last hall lies south of here, but the way is round: back west, down "
+                  "between the two statues into the great hall, then out by its east passage, "
+                  "which bends south and east to them.")}},
     // The hold's last guards stand down the passage to the last hall, with
     // their own guardroom half-way.
     guard(900, 100, 101, 40), guard(901, 100, 105, 42), guard(902, 100, 113, 43),
@@ -187,8 +193,8 @@ constexpr std::array kMap6 = {
              refillParty()},
             {}, 903},
     Trigger{999, {120, 108, 141, 122},
-            {heroThenGo("It is over. Let the killing end here; there is an orphanage to "
-                        "rebuild."),
+            {heroThenGo("It is over. The volcano's last battle is won, and there is an orphanage "
+                        "to rebuild."),
              stage(1000), scene(), endGame()}},
 };
 

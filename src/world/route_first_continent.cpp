@@ -31,35 +31,36 @@ constexpr std::array kMap0 = {
     Trigger{166, {142, 113, 146, 117},
             {scene(), stage(190),
              say(kMonk, "Monk",
-                 "Rest on our steps, child. Your friend Sofi is dead; nothing we knew could save "
-                 "her. She lies at the end of the cliff path, south-east of the shrine."),
-             ally("I'm Jack; my men camp by the shrine. I'm sorry about your friend. I'll see you "
-                  "safe as far as the cliff path."),
+                 "Rest now, child. You carried your friend here from the road, but nothing we knew "
+                 "could save her. Sofi is gone; she lies at peace inside."),
+             ally("I'm Jack; my men camp by the shrine. We came at your cry, too late to stop the "
+                  "blow. When you want air, I'll walk you to the cliff path, south-east of here."),
              say(kMonk, "Monk",
                  "Eat with us and sleep a night under the Chapel's roof. The road will keep until "
                  "morning."),
              refillParty()}},
     Trigger{190, {157, 137, 161, 138},
             {scene(), stage(203),
-             ally("I'll carry your friend to the harbour town north-east of the shrine and see "
-                  "her buried. Come with me.")}},
+             ally("We'll take your friend from the monks to the harbour town, north-east of the "
+                  "shrine, and I'll see her buried. Come.")}},
     Trigger{203, {162, 114, 166, 120},
             {scene(), stage(259),
-             ally("Sofi has her grave now, by the harbour. I'm to meet a friend where a river "
+             ally("Sofi has her grave now. You told me you were a foundling from the last war: "
+                  "you're the sister I've been searching for. Your brother waits where a river "
                   "meets the sea, west of the mountains; we go under them, by the shrine cave."),
              say(kFisherman, "Fisherman",
-                 "You two are dead on your feet. Sleep in my net loft tonight; nobody climbs up "
-                 "there but the cat."),
+                 "I'm sorry for your loss, miss. Sleep in my net loft tonight; it's warm, and "
+                 "nobody climbs up there but the cat."),
              refillParty()}},
     Trigger{259, {138, 122, 142, 126},
             {scene(), stage(260),
-             ally("The cave mouth is just ahead. Keep your blade out; the Guards set beasts in "
-                  "those tunnels.")}},
+             ally("The cave mouth is just ahead, and the Guards keep beasts in it. On the way "
+                  "through I'll tell you about your family, and why the Demons want your blood.")}},
     // Out of the mountain cave, west along the road.
     Trigger{320, {92, 77, 98, 80},
             {scene(), stage(340),
-             hero("The palace lies north-west: over the bridge, then north where the road turns "
-                  "into the wood.")}},
+             hero("Sonia has gone down the river to its mouth, to meet Ryu. The palace lies "
+                  "north-west: over the bridge, then north where the road turns into the wood.")}},
     Trigger{340, {57, 68, 63, 76},
             {scene(), stage(344),
              hero("The palace gate is just up this road, to the north-west. Sonia's friends "
@@ -69,8 +70,8 @@ constexpr std::array kMap0 = {
              ally("The sea's crawling with Demon ships, so we go under it. Back east to the "
                   "mountain cave, and down!"),
              say(kSteward, "Steward",
-                 "The council has ordered beds and a hot supper for you both. Sleep first; the "
-                 "caves will wait."),
+                 "The council has ordered beds and a hot supper for you both. Eat well and rest; "
+                 "the caves will still be there tomorrow."),
              refillParty()}},
     // Rests the party may come back to while the story keeps it near.
     Trigger{190, {152, 130, 152, 130},

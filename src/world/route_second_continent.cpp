@@ -30,10 +30,10 @@ constexpr std::array kMap4 = {
              refillParty()}},
     Trigger{424, {81, 55, 91, 64},
             {scene(), stage(460),
-             ally("Then we ask the town in the snow for help. It lies south-east, down the road "
-                  "past the tower's lake."),
-             ally("Nobody's left to mind if we use Father's beds. We sleep here tonight and go at "
-                  "first light."),
+             ally("Father lies by his gate now. Next we ask the town in the snow for help: "
+                  "south-east, down the road past the tower's lake."),
+             ally("His house is ours tonight; he'd have wanted that. We sleep under his roof and "
+                  "set out in the morning."),
              refillParty()}},
     Trigger{460, {107, 111, 117, 117},
             {scene(), stage(498),
@@ -48,8 +48,9 @@ constexpr std::array kMap4 = {
              ally("Nothing else stands in our way. Across the bridge to the tower door!")}},
     Trigger{546, {79, 85, 81, 86},
             {scene(), stage(648),
-             ally("I prayed at the top, as the monk said. Nothing answered, only a cloaked Demon "
-                  "on the stair who swung at me once and ran. East, to the volcano!")}},
+             ally("We prayed at the top, as the monk said, and nothing answered. And that cloaked "
+                  "Demon on the stair, staring into my face before he swung once and ran... East, "
+                  "to the volcano!")}},
     Trigger{648, {138, 74, 142, 77},
             {scene(), stage(700),
              ally("The road runs on south to the volcano's foot. Stay close to me.")}},
@@ -59,21 +60,22 @@ constexpr std::array kMap4 = {
                   "here. Quick!")}},
     Trigger{738, {148, 90, 152, 94},
             {scene(), stage(800),
-             hero("Ryu ran ahead and went in with Sonia before I could catch up. I'll hold the "
-                  "road behind them, at the pass to the north-west.")}},
+             hero("Ryu and Sonia have gone deeper in, to Darwin's cry. I'd follow, but Demons are "
+                  "coming down off the pass to the north-west to shut the army in from behind: I'll "
+                  "meet them there.")}},
     Trigger{800, {124, 68, 130, 72},
             {scene(), stage(896),
-             hero("No more of them came up this road, and the mountain has gone quiet at last. "
-                  "The others will make for the fishing town by the landing shore, far to the "
-                  "north-west.")}},
+             hero("The Demons on this road are scattered, and none got past me to the army's back. "
+                  "The mountain has gone quiet; as agreed at the palace, I make for the fishing "
+                  "town by the landing shore, far to the north-west.")}},
     Trigger{896, {kReunionX, kReunionY, kReunionX, kReunionY},
             {scene(), changeAlly(), stage(898),
              hero("Maurice is somewhere in the eastern mountains. The road east, over the "
                   "bridge, leads to a cave at their foot, and down after him.")}},
     // Rests the party may come back to while the story keeps it near.
     Trigger{460, {83, 58, 83, 58},
-            {hero("Our father's house stands empty. Nobody will mind if we rest here a while "
-                  "before the road goes on."),
+            {hero("Our father's house, and his grave by the gate. A night's rest here, and then "
+                  "the road again."),
              refillParty()},
             {}, 896},
     Trigger{498, {109, 114, 109, 114},
