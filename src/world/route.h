@@ -84,6 +84,9 @@ struct Trigger {
     std::int16_t lastStage = 0;
     // The quest flag this trigger follows instead of storyStage, or none.
     std::int8_t quest = -1;
+    // Its monster is drawn from this point of the story on (one in the open
+    // would stand about long before its time).
+    std::int16_t watchFrom = 0;
 
     constexpr int progressIn(const Progress& p) const {
         return quest < 0 ? p.stage : p.quests[std::size_t(quest)];
@@ -110,7 +113,7 @@ struct Figure {
 template <class Visit>
 void forEachWaitingMonster(int map, const Progress& p, Visit visit) {
     for (const Trigger& t : routeOf(map))
-        if (t.monster.x >= 0 && t.progressIn(p) <= t.stage)
+        if (t.monster.x >= 0 && t.progressIn(p) <= t.stage && t.progressIn(p) >= t.watchFrom)
             for (const Action& a : t.actions)
                 if (a.op == Op::fight) visit(Figure{t.monster.x, t.monster.y, a.n});
 }

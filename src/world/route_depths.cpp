@@ -155,9 +155,10 @@ constexpr std::array kMap5 = {
              ally("Frozen caves, under our own land! West to the big cave with the pool, then the "
                   "passage south out of it, and east at its foot: that way up is nearest Father's "
                   "town.")}},
-    Trigger{898, {31, 32, 33, 35},
-            {hero("A dry hollow, out of the wind. We rest here first; Maurice must not find us worn "
-                  "out."),
+    // A corner of the great cave beside the frozen caves where Maurice waits.
+    Trigger{898, {79, 51, 82, 52},
+            {hero("His tracks end in the cave ahead. We rest in this corner first; he must not find "
+                  "us worn out."),
              refillParty()},
             {}, 899},
     Trigger{898, {84, 54, 96, 66},

@@ -12,10 +12,15 @@ constexpr int kReunionX = 5, kReunionY = 18;
 // The townswoman who takes the party in from the snow.
 constexpr int kTownswoman = 25, kFishwife = 46;
 
+// A band of Demons across the road at column x, seen from the volcano's fall.
+constexpr Trigger passDemons(std::int16_t at, int x, int group) {
+    return {at, {x, 69, x, 71}, {fight(group), stage(at + 1)}, {x, 70}, 0, -1, 800};
+}
+
 constexpr std::array kMap4 = {
-    // Up from the frozen caves by either way: where home lies.
-    // Both ways out of the frozen caves end in a rest: the party comes up
-    // worn from the long way under the sea into the south's harder beasts.
+    // Up from the frozen caves by either way: where home lies, and a rest,
+    // since the party comes up worn from the long way under the sea into the
+    // south's harder beasts.
     Trigger{424, {120, 101, 120, 101},
             {ally("Home at last! Father's town lies north-west of here. Take the road west, then "
                   "north up to its gate."),
@@ -64,10 +69,23 @@ constexpr std::array kMap4 = {
                   "coming down off the pass to the north-west to shut the army in from behind: I'll "
                   "meet them there.")}},
     Trigger{800, {124, 68, 130, 72},
-            {scene(), stage(896),
+            {scene(), stage(801),
+             hero("There they are, coming down the road from the north-west. I catch my breath "
+                  "behind these rocks and let them come to me."),
+             refillParty()}},
+    // The Demons on the road down from the north-west, met one band at a
+    // time; a spring above the road between the second and the last.
+    passDemons(801, 119, 38), passDemons(802, 113, 39),
+    Trigger{803, {107, 69, 107, 71},
+            {fight(39), stage(896),
              hero("The Demons on this road are scattered, and none got past me to the army's back. "
                   "The mountain has gone quiet; as agreed at the palace, I make for the fishing "
-                  "town by the landing shore, far to the north-west.")}},
+                  "town by the landing shore, far to the north-west.")},
+            {107, 70}, 0, -1, 800},
+    Trigger{803, {108, 66, 112, 67},
+            {hero("A spring beside the road. I drink and bind my cuts before the last of them "
+                  "reach me."),
+             refillParty()}},
     Trigger{896, {kReunionX, kReunionY, kReunionX, kReunionY},
             {scene(), changeAlly(), stage(898),
              hero("Maurice is somewhere in the eastern mountains. The road east, over the "

@@ -168,11 +168,12 @@ TEST_F(Playthrough, FromANewGameToTheTitleAfterTheEnding) {
     // Every scene once, in the story's order.
     EXPECT_EQ(scenes, (std::vector<int>{0,   68,  121, 166, 190, 203, 259, 313, 320, 340, 344, 373,
                                         417, 424, 460, 500, 546, 648, 700, 738, 800, 896, 1000}));
-    // Every fixed group once, where the route puts it: map 1 before the palace,
-    // map 1 and 2 after it, the tower, the frozen caves and the hold.
+    // Every fixed fight once, where the route puts it: map 1 before the palace,
+    // map 1 and 2 after it, the tower, the road down to the pass, the frozen
+    // caves and the hold with its last guards.
     EXPECT_EQ(fights, (std::vector<int>{6,  16, 17, 18, 19, 20, 21, 22, 3,  6,  6,  8,  25, 6,
                                         9,  36, 37, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47, 48,
-                                        49, 14, 6,  6,  25, 25, 34, 27, 35}));
+                                        49, 14, 6,  6,  25, 25, 38, 39, 39, 34, 27, 40, 42, 43, 35}));
     EXPECT_EQ(allyChanges, 1);
     EXPECT_EQ(loadedAt, (std::vector<int>{166, 264, kPastTheNorthPassage, 898}));
     // The end the story gives.

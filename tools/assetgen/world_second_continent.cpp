@@ -19,7 +19,8 @@ SurfaceDesign secondContinent() {
     d.mountains = {{78, 84, 9, 5}, {88, 80, 6, 5}, {70, 88, 5, 4}, {130, 62, 5, 6}, {132, 76, 6, 6},
                    {127, 84, 4, 4}, {180, 44, 5, 6}, {184, 52, 4, 5},
                    {45, 24, 6, 4}};  // east of the fishing town, round the northern cave
-    d.lakes = {{54, 66, 6, 4}, {80, 84, 5, 4}};
+    d.lakes = {{54, 66, 6, 4}, {80, 84, 5, 4},
+               {110, 65, 2, 1}};  // a spring above the road west of the pass
     d.rivers = {{{54, 70}, {56, 84}, {62, 96}, {64, 112}, {66, 140}}};
     // The fishing town's first house has its doorstep at (5, 18), a place of the story.
     d.towns = {{{1, 14, 13, 9}, Side::east},      // the fishing town by the landing
