@@ -212,7 +212,6 @@ void Player::newGame(Difficulty difficulty) {
 
 void Player::onBattle() {
     frmFight& f = frmFight::get();
-
     ++record_.battles;
     ++record_.walks[Vars::storyStage].battles;
     if (grinding_) ++record_.grindBattles;
