@@ -74,7 +74,7 @@ constexpr std::array kMap4 = {
                   "behind these rocks and let them come to me."),
              refillParty()}},
     // The Demons on the road down from the north-west, met one band at a
-    // time; a spring above the road between the second and the last.
+    // time; a spring above the road for the hero between them.
     passDemons(801, 119, 38), passDemons(802, 113, 39),
     Trigger{803, {107, 69, 107, 71},
             {fight(39), stage(896),
@@ -82,10 +82,11 @@ constexpr std::array kMap4 = {
                   "The mountain has gone quiet; as agreed at the palace, I make for the fishing "
                   "town by the landing shore, far to the north-west.")},
             {107, 70}, 0, -1, 800},
-    Trigger{803, {108, 66, 112, 67},
-            {hero("A spring beside the road. I drink and bind my cuts before the last of them "
+    Trigger{801, {108, 66, 112, 67},
+            {hero("A spring beside the road. I drink and bind my cuts before the next of them "
                   "reach me."),
-             refillParty()}},
+             refillParty()},
+            {}, 803},
     Trigger{896, {kReunionX, kReunionY, kReunionX, kReunionY},
             {scene(), changeAlly(), stage(898),
              hero("Maurice is somewhere in the eastern mountains. The road east, over the "

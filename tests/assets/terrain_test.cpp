@@ -43,6 +43,21 @@ TEST(TileCatalogue, PickerHintsDifferFromTheRuleOnlyWhereTheGameSaysSo) {
     for (int c = 80; c < 256; ++c) EXPECT_FALSE(world::isBlocking(c)) << c;
 }
 
+// Floors below ground must not read as the chasm or the dark beyond the
+// lit cells: players took the dark cave floor for a drop.
+TEST(TileCatalogue, DarkFloorsStandWellAboveTheDarkOfAChasm) {
+    auto meanLuma = [](const Pixels& p) {
+        long sum = 0;
+        for (int y = 0; y < p.height; ++y)
+            for (int x = 0; x < p.width; ++x) sum += p.luma(x, y);
+        return double(sum) / (p.width * p.height);
+    };
+    const double chasm = meanLuma(tile(27)), darkness = meanLuma(tile(79));
+    for (int floor : {22, 33, 78}) {
+        EXPECT_GT(meanLuma(tile(floor)), std::max(chasm, darkness) + 40) << floor;
+    }
+}
+
 TEST(Backdrops, EveryChoiceHasItsPicture) {
     for (const auto& e : kTileCatalogue)
         for (int map = 0; map <= 6; ++map)

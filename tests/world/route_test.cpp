@@ -14,6 +14,7 @@
 #include "cutscenes/story_lines.h"
 #include "shell/vars.h"
 #include "support/harness.h"
+#include "support/story_walk.h"
 #include "world/map_files.h"
 #include "world/route.h"
 #include "world/terrain.h"
@@ -133,6 +134,47 @@ TEST_F(RouteInTheWorld, TheZonesPlayWhatEachSceneLeavesPlaying) {
     // Stage 166 leaves the hero on the shrine's doorstep.
     EXPECT_FALSE(world::isBlocking(Vars::cell(152, 130, 0, 0)));
     EXPECT_EQ(world::zoneAt(0, 152, 130, Vars::storyStage)->track, 0);
+}
+
+// Before every fixed fight that is a step up on what came just before it,
+// a rest is live a short walk away, so a party worn by the way can come to
+// it fresh; the rest's own cell is never the fight's.
+TEST_F(RouteInTheWorld, EveryStepUpHasARestAShortWalkAway) {
+    struct StepUp {
+        const char* what;
+        int map, stage;
+    };
+    const StepUp stepUps[] = {
+        {"the foot of the guarded hall", 1, 261}, {"half-way up the hall", 1, 264},
+        {"the Demon in the great cave", 1, 376},  {"the Chimeras", 2, 393},
+        {"the Demons on the pass road", 4, 801},  {"Maurice", 5, 898},
+        {"the hold's Golems", 6, 899},            {"the last hall", 6, 903},
+    };
+    constexpr std::size_t kShortWalk = 40;  // steps, a few seconds of walking
+    for (const StepUp& s : stepUps) {
+        SCOPED_TRACE(s.what);
+        const world::Trigger* fight = nullptr;
+        for (const world::Trigger& t : world::routeOf(s.map))
+            if (t.stage == s.stage && t.quest < 0 && t.actions[0].op == Op::fight) fight = &t;
+        ASSERT_NE(fight, nullptr);
+        Vars::storyStage = Vars::i16(s.stage);
+        Vars::curMap = Vars::u8(s.map);
+        // From the fight's first open cell.
+        for (int y = fight->area.y1; y >= fight->area.y0; --y)
+            for (int x = fight->area.x1; x >= fight->area.x0; --x)
+                if (!world::isBlocking(Vars::cell(x, y, 0, s.map))) {
+                    Vars::posX = Vars::i16(x);
+                    Vars::posY = Vars::i16(y);
+                }
+        const std::vector<storywalk::Move> path = storywalk::pathTo([](const storywalk::Cell& c) {
+            const world::Trigger* t = world::triggerAt(c.map, world::progressNow(), c.x, c.y);
+            return t != nullptr && std::any_of(t->actions.begin(), t->actions.end(),
+                                               [](const world::Action& a) { return a.op == Op::refillParty; });
+        });
+        ASSERT_FALSE(path.empty());
+        EXPECT_LE(path.size(), kShortWalk);
+        EXPECT_EQ(path.back().to.map, s.map);
+    }
 }
 
 // The guarded hall is the story's; the old dungeon's north passage a side

@@ -43,6 +43,29 @@ TEST_F(Zones, EnteringAZoneSetsItsGroupAndMusic) {
               (std::vector<std::string>{"close", "open:music/" + std::to_string(there.track) + ".mid", "play"}));
 }
 
+// After the volcano's fall the ways below the second continent change hands:
+// the step into a zone takes its group from the story's stage.
+TEST_F(Zones, TheGroupOfAPlaceFollowsTheStoryStage) {
+    struct Case {
+        int map, x, y, stage, group;
+    };
+    const Case cases[] = {
+        {5, 120, 64, 897, 15}, {5, 120, 64, 898, 29},  // the great cave, east to the stairs
+        {6, 90, 67, 897, 15},  {6, 90, 67, 899, 29},   // the long passage in the hold
+        {6, 90, 67, 900, 31},  {5, 90, 60, 1, 29},     // where Maurice waits: the same at every stage
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.map) + ": " + std::to_string(c.x) + "," + std::to_string(c.y) + " at " +
+                     std::to_string(c.stage));
+        place(c.map, c.x - 1, c.y);
+        Vars::storyStage = Vars::i16(c.stage);
+        open();
+        walk(vk::Right);
+        EXPECT_EQ(Vars::encounterGroup, c.group);
+        map().unload();
+    }
+}
+
 TEST_F(LevelChanges, EachTileTakesThePartyToItsPlace) {
     for (const world::LevelChange& c : world::kLevelChanges) {
         SCOPED_TRACE(std::to_string(c.map) + ": " + std::to_string(c.x) + "," + std::to_string(c.y));
