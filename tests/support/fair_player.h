@@ -4,10 +4,11 @@
 // read, chests in sight opened, battles fought by a simple policy (attack;
 // heal whoever of the two is lower once one is under 40 % and a Cure, herb or
 // potion is at hand; never flee), random battles fought before a fixed fight
-// the party is too weak for, a rest the story offers taken when one of the
-// two is under half its health and the rest is near, a save after every scene
-// and, when the party falls, that save loaded again. Shared by the fair play-through benchmark
-// and its short test.
+// the party is too weak for (unless it only walks), a rest the story offers
+// taken when one of the two is under half its health and the rest is near or
+// when a fixed fight is in sight and the party is not fresh, a save after
+// every scene and, when the party falls, that save loaded again. Shared by the
+// fair play-through benchmark and its short test.
 #include <cstdint>
 #include <map>
 #include <string>
