@@ -66,13 +66,13 @@ constexpr std::array kMap1 = {
              refillParty()},
             {}, 267},
     Trigger{264, {152, 113, 154, 114},
-            {ally("A dry niche, out of their sight. Sit and catch your breath; I'll keep watch on "
-                  "the hall."),
+            {ally("A dry niche, out of their sight. Sit and bind your cuts; I'll keep an eye on the "
+                  "hall."),
              refillParty()},
             {}, 267},
     Trigger{376, {72, 84, 74, 85},
-            {ally("Hear that breathing below? Something big. We rest in this hollow first; I'll "
-                  "take the watch."),
+            {ally("Hear that breathing below? Something big. Get your wind back in this hollow "
+                  "first; I'm on watch."),
              refillParty()}},
 };
 
@@ -99,8 +99,8 @@ constexpr std::array kMap2 = {
     // The Guards' bunk room off the way north: a rest before the hall of
     // the Chimeras.
     Trigger{392, {68, 75, 72, 78},
-            {ally("The Guards' own bunks, and not a Guard in them. We sleep here before that hall; "
-                  "I'll wake you."),
+            {ally("The Guards' own bunks, and not a Guard in them! Lie down a bit before that "
+                  "hall; I'll wake you."),
              refillParty()},
             {}, 393},
     Trigger{377, {52, 96, 68, 104},
@@ -137,8 +137,8 @@ constexpr std::array kMap3 = {
     // Bunks off the cave at the head of the deep passage: the last rest
     // before the long way under the sea.
     Trigger{418, {18, 126, 21, 128},
-            {ally("Old bunks, dry and out of the heat! Somebody camped here once. We rest before we "
-                  "go down."),
+            {ally("Old bunks, dry and out of the heat! Somebody camped here once. Sleep a while; "
+                  "the deep passage can wait."),
              refillParty()},
             {}, 424},
     Trigger{417, {146, 41, 154, 46},
@@ -157,8 +157,8 @@ constexpr std::array kMap5 = {
                   "town.")}},
     // A corner of the great cave beside the frozen caves where Maurice waits.
     Trigger{898, {79, 51, 82, 52},
-            {hero("His tracks end in the cave ahead. We rest in this corner first; he must not find "
-                  "us worn out."),
+            {hero("His tracks end in the cave ahead. A short rest in this corner first; he must not "
+                  "find us worn out."),
              refillParty()},
             {}, 899},
     Trigger{898, {84, 54, 96, 66},
@@ -185,11 +185,11 @@ constexpr std::array kMap6 = {
     Trigger{903, {120, 108, 141, 122}, {fight(35), stage(999)}},
     // Rooms the Demons left in their flight: rests before the last fights.
     Trigger{899, {175, 60, 178, 63},
-            {hero("They fled this hall in a hurry and left their water jars. We rest here before "
-                  "we go on."),
+            {hero("They fled this hall in a hurry and left their water jars. We drink and rest "
+                  "before we go on."),
              refillParty()}},
     Trigger{900, {102, 108, 105, 110},
-            {hero("Their last guardroom, empty now. We rest here once more; the last hall lies just "
+            {hero("Their last guardroom, empty now. One more rest here; the last hall lies just "
                   "below."),
              refillParty()},
             {}, 903},

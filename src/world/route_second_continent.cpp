@@ -24,14 +24,14 @@ constexpr std::array kMap4 = {
     Trigger{424, {120, 101, 120, 101},
             {ally("Home at last! Father's town lies north-west of here. Take the road west, then "
                   "north up to its gate."),
-             ally("Our own sky at last! Sit down a while by the cave mouth, sister; the road can "
-                  "wait an hour."),
+             ally("Our own sky at last! Sit by the cave mouth a while, sister; the road can wait "
+                  "an hour."),
              refillParty()}},
     Trigger{424, {40, 31, 40, 31},
             {ally("Home at last! Father's town lies south-east. Follow the road east, then "
                   "south, then east again to its gate."),
-             ally("Fresh air, and our own hills! Sit down a while before the road; Father can wait "
-                  "an hour more."),
+             ally("Fresh air, and our own hills! Catch your breath here; Father can wait a little "
+                  "longer."),
              refillParty()}},
     Trigger{424, {81, 55, 91, 64},
             {scene(), stage(460),
@@ -70,8 +70,8 @@ constexpr std::array kMap4 = {
                   "meet them there.")}},
     Trigger{800, {124, 68, 130, 72},
             {scene(), stage(801),
-             hero("There they are, coming down the road from the north-west. I catch my breath "
-                  "behind these rocks and let them come to me."),
+             hero("There they are, coming down the road from the north-west. I rest behind these "
+                  "rocks and let them come to me."),
              refillParty()}},
     // The Demons on the road down from the north-west, met one band at a
     // time; a spring above the road for the hero between them.
