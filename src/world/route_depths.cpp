@@ -59,7 +59,7 @@ constexpr std::array kMap1 = {
                                          "down are on its west side. Come on!")}},
     // Rests before the steps up: at the foot of the guarded hall and
     // half-way up it, and before the Demon in the passage south.
-    Trigger{260, {131, 126, 134, 129},
+    Trigger{260, {140, 125, 141, 126},
             {say(kSoldier, "Soldier",
                  "Jack left a few of us at the foot of these stairs. Rest by our fire before you "
                  "try that hall."),
