@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <functional>
+#include <optional>
 
 #include "platform/error.h"
 #include "platform/seqfile.h"
@@ -122,11 +123,16 @@ TEST_F(SaveFile, ReadsPrintFormWithOrWithoutBlanks) {
     lines[Herbs] = "-14";       // 3 herbs
     lines[Herbs + 1] = "  -12   ";  // 4 berries
     lines[Spells] = " -18 ";     // level 1
+    // World bytes in any whole-number form, too.
+    lines[FirstMapLine] = " 0.0";
+    lines[FirstMapLine + 1] = "255.0 ";
     writeFile(slotFile(0), joinLines(lines));
     savefile::loadGame(0);
     EXPECT_EQ(Vars::heroItems[0], 3);
     EXPECT_EQ(Vars::heroItems[1], 4);
     EXPECT_EQ(Vars::heroSpells[0], 1);
+    EXPECT_EQ(Vars::cell(0, 0, 0, 0), 0);
+    EXPECT_EQ(Vars::cell(0, 0, 0, 1), 255);
 }
 
 TEST_F(SaveFile, RoundsReadNumbersHalfToEven) {
@@ -160,6 +166,7 @@ TEST_F(SaveFile, ADamagedFileChangesNothing) {
         {"k2 = 0", [](Lines& l) { l[K2] = "0"; }},
         {"k2 = 6", [](Lines& l) { l[K2] = "6"; }},
         {"k1 = 4", [](Lines& l) { l[K1] = "4"; }},
+        {"k1 = 256", [](Lines& l) { l[K1] = "256"; }},
         {"text in a number", [](Lines& l) { l[HeroStr] = "strong"; }},
         {"blank number", [](Lines& l) { l[HeroStr] = ""; }},
         {"text in the world", [](Lines& l) { l[FirstMapLine + 5] = "x"; }},
@@ -200,17 +207,24 @@ TEST_F(SaveFile, TakesEachFieldAtBothEndsOfItsRangeAndNothingBeyond) {
     struct Case {
         int line;
         double lo, hi;
+        std::optional<double> gap = {};  // a code between the ends that no item has
     };
-    // x, y, the six attributes, rubies, map, both HPs, level, difficulty, story,
-    // mode, amulet, the balloon, an item, a spell group and the weapons and armour.
+    // Every number of the state; the shields, helmets and bracers take 0 to 5
+    // (bracers 4) and 9 for nothing.
     const Case cases[] = {
         {PosX, 0, 199},           {PosY, 0, 149},           {HeroStr, 10, 100},      {HeroStr + 1, 10, 100},
         {HeroStr + 2, 10, 100},   {HeroStr + 3, 10, 100},   {HeroStr + 4, 10, 100},  {HeroStr + 5, 10, 100},
-        {Rubies, 0, 9999},        {CurMap, 0, 6},           {HeroMaxHP, 1, 32767},   {HeroHP, -32768, 32767},
-        {HeroLevel, 1, 40},       {StoryStage - 1, 0, 2},   {StoryStage, 0, 1000},   {AllyId + 1, 0, 6},
-        {AllyId + 2, 0, 9},       {BalloonMap - 2, 0, 149}, {BalloonMap - 1, 0, 199}, {BalloonMap, 0, 6},
-        {Herbs + 3, 0, 99},       {Spells + 2, 0, 3},       {HeroWeapon, 0, 5},      {AllyWeapon, 1, 6},
-        {HeroWeapon + 2, 0, 6},
+        {Rubies, 0, 9999},        {CurMap, 0, 6},           {CurMap + 1, 0, 255},    {CurMap + 2, 0, 255},
+        {HeroMaxHP, 1, 32767},    {HeroHP, -32768, 32767},  {HeroHP + 1, 0, 255},    {HeroHP + 2, 0, 255},
+        {HeroHP + 3, 1, 32767},   {HeroHP + 4, -32768, 32767}, {HeroLevel, 1, 40},   {HeroExp, 0, 1e15},
+        {HeroExp + 1, 0, 1e15},   {StoryStage - 1, 0, 2},   {StoryStage, 0, 1000},   {StoryStage + 1, 0, 30},
+        {AllyId + 1, 0, 6},       {AllyId + 2, 0, 9},       {BalloonMap - 2, 0, 149}, {BalloonMap - 1, 0, 199},
+        {BalloonMap, 0, 6},       {Herbs, 0, 99},           {Herbs + 1, 0, 99},      {Herbs + 2, 0, 99},
+        {Herbs + 3, 0, 99},       {Spells, 0, 3},           {Spells + 1, 0, 3},      {Spells + 2, 0, 3},
+        {HeroWeapon, 0, 5},       {AllyWeapon, 1, 6},       {HeroWeapon + 2, 0, 6},  {AllyWeapon + 2, 0, 6},
+        {HeroWeapon + 4, 0, 9, 6}, {AllyWeapon + 4, 0, 9, 8}, {HeroWeapon + 6, 0, 9, 7}, {AllyWeapon + 6, 0, 9, 6},
+        {HeroWeapon + 8, 0, 9, 5}, {AllyWeapon + 8, 0, 9, 8}, {AllyWeapon + 9, 0, 255}, {AmuletOwned4 - 2, 0, 1},
+        {AmuletOwned4, 0, 2},
     };
     // The state lines are rewritten; the world after them is kept as it is.
     save(0, k1, k2);
@@ -227,7 +241,7 @@ TEST_F(SaveFile, TakesEachFieldAtBothEndsOfItsRangeAndNothingBeyond) {
         writeFile(slotFile(0), joinLines(lines) + good.substr(worldAt));
     };
     for (const Case& c : cases) {
-        for (double v : {c.lo - 1, c.hi + 1}) {
+        for (double v : {c.lo - 1, c.hi + 1, c.gap.value_or(c.lo - 1)}) {
             SCOPED_TRACE(testing::Message() << "line " << c.line << " value " << v);
             writeWith({{c.line, v}});
             EXPECT_THROW(savefile::loadGame(0), platform::Error);
