@@ -146,4 +146,27 @@ TEST_F(Config, ADamagedFileFailsAndChangesNoSetting) {
     }
 }
 
+// Bytes that are no text show as \xNN in the message, which they would
+// otherwise cut short (a NUL) or leave blank.
+TEST_F(Config, BytesThatAreNoTextShowInTheMessage) {
+    std::string utf16;
+    for (char c : std::string("39\r\n37\r\n")) utf16 += std::string{c, '\0'};
+    const struct {
+        std::string text, fault;
+    } cases[] = {
+        {std::string("39\r\n37\0\r\n", 8), "line 2 holds '37\\x00', which is not a number"},
+        {"\xFF\xFE" + utf16, "line 1 holds '\\xFF\\xFE3\\x009\\x00', which is not a number"},
+        {"39\r\n\x1B[2J\xC3\r\n", "line 2 holds '\\x1B[2J\\xC3', which is not a number"},
+    };
+    for (const auto& c : cases) {
+        writeFile(h.appDir + "config.ini", c.text);
+        try {
+            config::load();
+            ADD_FAILURE() << c.fault;
+        } catch (const platform::Damaged& e) {
+            EXPECT_EQ(e.what(), "The file 'config.ini' is damaged: " + c.fault + ".");
+        }
+    }
+}
+
 }  // namespace

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <filesystem>
 #include <functional>
 #include <optional>
 
@@ -260,6 +261,79 @@ TEST_F(SaveFile, TakesEachFieldAtBothEndsOfItsRangeAndNothingBeyond) {
             read.erase(read.find_last_not_of(' ') + 1);
             EXPECT_EQ(read, scrambled(v)) << "line " << line;
         }
+    }
+}
+
+// A value out of range names its line and its field, as a line that is no
+// number names its line; a name's line holds one name between quotes and
+// nothing else.
+TEST_F(SaveFile, ALineItRefusesIsNamedWithItsField) {
+    constexpr int k1 = 7, k2 = 3;
+    auto scrambled = [](double v) { return platform::formatNumber((v - k1) * k2); };
+    struct Case {
+        int line;
+        std::string text, fault;
+    };
+    const Case cases[] = {
+        {Rubies, scrambled(10000), "line 11 holds 10000 for the rubies, which is not from 0 to 9999"},
+        {AllyId, scrambled(13), "line 29 holds 13 for the companion, which is none the game has"},
+        {Spells + 1, scrambled(4), "line 40 holds 4 for the Support spells' level, which is not from 0 to 3"},
+        {HeroWeapon + 8, scrambled(10), "line 50 holds 10 for the hero's bracers, which is not from 0 to 9"},
+        {AllyWeapon + 4, scrambled(7), "line 47 holds 7 for the companion's shield, which is none the game has"},
+        {AmuletOwned4 - 3, scrambled(256), "line 58 holds 256 for quest flag 3, which is not from 0 to 255"},
+        {AmuletOwned4, scrambled(3), "line 61 holds 3 for owned amulet 4, which is not from 0 to 2"},
+        {FirstMapLine + 9, "256", "line 83 holds '256', which is not a whole number from 0 to 255"},
+        {HeroName, "\"Ni\"na\"", "line 21 holds '\"Ni\"na\"', which is not one text between quotes"},
+        {HeroName, "Nina", "line 21 holds 'Nina', which is not one text between quotes"},
+        {HeroName, "\"Ni\tna\"",
+         "line 21 holds 'Ni\\x09na' for the hero's name, which is not 1 to 10 characters without quotes or "
+         "control characters"},
+        {AllyName, "\"\"",
+         "line 22 holds '' for the companion's name, which is not 1 to 10 characters without quotes or control "
+         "characters"},
+    };
+    fillDistinctState();
+    save(0, k1, k2);
+    const std::vector<std::string> good = splitLines(readFile(slotFile(0)));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.fault);
+        std::vector<std::string> lines = good;
+        lines[c.line] = c.text;
+        writeFile(slotFile(0), joinLines(lines));
+        try {
+            savefile::loadGame(0);
+            ADD_FAILURE() << "loaded";
+        } catch (const platform::Damaged& e) {
+            EXPECT_EQ(e.what(), "The file 'game.sv0' is damaged: " + c.fault + ".");
+        }
+    }
+}
+
+// A folder where a file's temporary copy goes is named: that is the path
+// that cannot be written.
+TEST_F(SaveFile, AFolderInPlaceOfATemporaryFileIsTheOneNamed) {
+    struct Case {
+        const char* file;
+        std::function<void()> write;
+    };
+    const Case cases[] = {
+        {"game.sv1", [this] { save(1, 9, 2); }},
+        {"config.ini", [] { config::save(); }},
+        {"save.ini", [this] { savefile::writeSlotNames(names); }},
+        {"0.map", [this] { world::writeMapFile(h.appDir + "0.map", world::mapSlice(0)); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        const std::string temporary = h.appDir + c.file + ".tmp";
+        std::filesystem::create_directory(temporary);
+        try {
+            c.write();
+            ADD_FAILURE() << "written";
+        } catch (const platform::Error& e) {
+            EXPECT_EQ(e.what(), "Cannot write the file '" + temporary + "': Is a directory");
+        }
+        EXPECT_FALSE(std::filesystem::exists(h.appDir + c.file));
+        EXPECT_TRUE(std::filesystem::is_directory(temporary));
     }
 }
 
