@@ -151,6 +151,16 @@ TEST_F(SaveFile, ADamagedFileChangesNothing) {
     constexpr int k1 = 7, k2 = 3;
     auto scrambled = [](double v) { return platform::formatNumber((v - k1) * k2); };
     using Lines = std::vector<std::string>;
+    // Keys out of their range with every number scrambled by them, so that
+    // only the keys are at fault.
+    auto withKeys = [](Lines& l, int a, int b) {
+        for (int line = PosX; line < FirstMapLine; ++line) {
+            double v = 0;
+            if (platform::parseNumber(l[line], v)) l[line] = platform::formatNumber((v / k2 + k1 - a) * b);
+        }
+        l[K1] = std::to_string(a);
+        l[K2] = std::to_string(b);
+    };
     struct Case {
         const char* what;
         std::function<void(Lines&)> damage;
@@ -167,7 +177,10 @@ TEST_F(SaveFile, ADamagedFileChangesNothing) {
         {"k2 = 0", [](Lines& l) { l[K2] = "0"; }},
         {"k2 = 6", [](Lines& l) { l[K2] = "6"; }},
         {"k1 = 4", [](Lines& l) { l[K1] = "4"; }},
-        {"k1 = 256", [](Lines& l) { l[K1] = "256"; }},
+        {"k1 = 4, the values scrambled with it", [&](Lines& l) { withKeys(l, 4, k2); }},
+        {"k1 = 256, the values scrambled with it", [&](Lines& l) { withKeys(l, 256, k2); }},
+        {"k2 = 1, the values scrambled with it", [&](Lines& l) { withKeys(l, k1, 1); }},
+        {"k2 = 6, the values scrambled with it", [&](Lines& l) { withKeys(l, k1, 6); }},
         {"text in a number", [](Lines& l) { l[HeroStr] = "strong"; }},
         {"blank number", [](Lines& l) { l[HeroStr] = ""; }},
         {"text in the world", [](Lines& l) { l[FirstMapLine + 5] = "x"; }},
