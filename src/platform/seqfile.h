@@ -45,6 +45,7 @@ std::string readFileBytes(const std::string& path, std::string_view doing = "rea
 // byte-order mark at its start (some editors write one) is dropped. Throws
 // Error with the system's reason when the file cannot be read.
 std::string readTextFile(const std::string& path);
+std::string_view withoutByteOrderMark(std::string_view text);
 
 // A value as messages show it: control bytes (NUL among them) and bytes that
 // start no UTF-8 character as \xNN, so that nothing cuts a message short or
@@ -56,7 +57,6 @@ std::string shownValue(std::string_view value);
 Damaged damagedFile(const std::string& fileName, const std::string& what);
 Damaged damagedLine(const std::string& fileName, std::size_t line, const std::string& what);
 Damaged missingLine(const std::string& fileName, std::size_t line);
-std::string_view withoutByteOrderMark(std::string_view text);
 
 // Reads a whole file at once (throws Error when it cannot be read). Damage
 // it finds is thrown as Damaged, naming the file and the line.
