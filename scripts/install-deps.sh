@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config
   libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev libsdl2-ttf-dev
-  libfontconfig-dev fonts-liberation2 timgm6mb-soundfont libgif-dev
+  libfontconfig-dev fonts-liberation2 fonts-dejavu-core fonts-wqy-microhei timgm6mb-soundfont libgif-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev)
 missing=()

@@ -100,7 +100,7 @@ protected:
         std::vector<std::string> lines = wrapText(dialogFont(), prompt, 420, kMostPromptLines);
         int textW = 0;
         for (auto& l : lines) textW = std::max(textW, textWidth(dialogFont(), l));
-        int textH = int(lines.size()) * lineHeight(dialogFont());
+        int textH = textHeight(dialogFont(), lines.size());
         int buttonsW = yesNo ? 2 * kButtonW + 8 : kButtonW;
         Width = std::max({kPad * 2 + iconW + textW, kPad * 2 + buttonsW, 200, captionFitWidth()});
         Height = kPad * 3 + std::max(textH, icon ? 32 : 0) + kButtonH;

@@ -1,6 +1,8 @@
 #pragma once
+#include <cstring>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -10,6 +12,15 @@ class Error : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+// A failure on a path, as every message about files names it:
+// "Cannot <doing> '<path>': <reason>", the reason the system's for an errno.
+inline Error cannotOn(std::string_view doing, std::string_view path, std::string_view reason) {
+    return Error("Cannot " + std::string(doing) + " '" + std::string(path) + "': " + std::string(reason));
+}
+inline Error cannotOn(std::string_view doing, std::string_view path, int error) {
+    return cannotOn(doing, path, std::strerror(error));
+}
 
 // A file whose content a reader refuses, as against one the system cannot
 // read or write: deleting it lets the game write it afresh.

@@ -4,9 +4,12 @@
 #include <SDL_image.h>
 
 #include "platform/error.h"
+#include "platform/seqfile.h"
 
 namespace platform {
 namespace {
+
+constexpr const char* kLoading = "load the picture";
 
 // The decoder's reason, cleared before each load so no older one shows; some
 // damaged files fail without one.
@@ -17,10 +20,10 @@ std::string decoderReason() {
 
 // Every picture is kept as ARGB8888 so drawing needs no conversions.
 SDL_Surface* toArgb(SDL_Surface* loaded, const std::string& name) {
-    if (!loaded) throw Error("Cannot load the picture '" + name + "': " + decoderReason());
+    if (!loaded) throw cannotOn(kLoading, name, decoderReason());
     SDL_Surface* argb = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0);
     SDL_FreeSurface(loaded);
-    if (!argb) throw Error("Cannot load the picture '" + name + "': " + SDL_GetError());
+    if (!argb) throw cannotOn(kLoading, name, SDL_GetError());
     return argb;
 }
 
@@ -48,9 +51,11 @@ std::uint32_t Picture::pixel(int x, int y) const {
     return reinterpret_cast<const std::uint32_t*>(row)[x];
 }
 
+// Read here rather than by the decoder, which gives no system's reason for
+// a missing file or a folder in its place.
 PicturePtr LoadPicture(const std::string& path) {
-    SDL_ClearError();
-    return std::make_shared<Picture>(toArgb(IMG_Load(path.c_str()), path));
+    const std::string bytes = readFileBytes(path, kLoading);
+    return LoadPictureFromMemory(bytes.data(), bytes.size(), path);
 }
 
 PicturePtr LoadPictureFromMemory(const void* data, std::size_t size, std::string_view name) {

@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "platform/error.h"
+#include "platform/utf8.h"
 
 namespace platform {
 
@@ -104,11 +105,10 @@ void SeqWriter::commit() {
 
 void writeFileAtomically(const std::string& path, std::string_view content) {
     const std::string tmp = tempPath(path);
-    auto failed = [&](int error) {
-        return Error("Cannot write the file '" + path + "': " + std::strerror(error));
-    };
+    // A temporary file that cannot be made (a folder in its place) is named
+    // as such; what fails after that fails on the file being replaced.
     FILE* f = std::fopen(tmp.c_str(), "wb");
-    if (!f) throw failed(errno);  // nothing of ours to clear away
+    if (!f) throw cannotOn("write the file", tmp, errno);  // nothing of ours to clear away
     int error = 0;
     auto check = [&](bool ok) {
         if (!ok && error == 0) error = errno ? errno : EIO;
@@ -120,7 +120,7 @@ void writeFileAtomically(const std::string& path, std::string_view content) {
     if (error == 0 && std::rename(tmp.c_str(), path.c_str()) != 0) error = errno;
     if (error != 0) {
         std::remove(tmp.c_str());
-        throw failed(error);
+        throw cannotOn("write the file", path, error);
     }
 }
 
@@ -137,22 +137,61 @@ std::string_view withoutByteOrderMark(std::string_view text) {
     return text;
 }
 
-std::string readTextFile(const std::string& path) {
-    auto failed = [&](int error) {
-        return Error("Cannot read the file '" + path + "': " + std::strerror(error));
-    };
+std::string readFileBytes(const std::string& path, std::string_view doing) {
     FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) throw failed(errno);
-    std::string text;
+    if (!f) throw cannotOn(doing, path, errno);
+    std::string bytes;
     char chunk[1 << 16];
     std::size_t got = 0;
-    while ((got = std::fread(chunk, 1, sizeof chunk, f)) > 0) text.append(chunk, got);
-    const int error = std::ferror(f) ? (errno ? errno : EIO) : 0;
+    while ((got = std::fread(chunk, 1, sizeof chunk, f)) > 0) bytes.append(chunk, got);
+    const int error = std::ferror(f) ? (errno ? errno : EIO) : 0;  // a folder fails here
     std::fclose(f);
-    if (error != 0) throw failed(error);
+    if (error != 0) throw cannotOn(doing, path, error);
+    return bytes;
+}
+
+std::string readTextFile(const std::string& path) {
+    std::string text = readFileBytes(path);
     const std::size_t mark = text.size() - withoutByteOrderMark(text).size();
     text.erase(0, mark);
     return text;
+}
+
+std::string shownValue(std::string_view value) {
+    constexpr std::size_t kLongest = 24;  // characters
+    constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string out;
+    std::size_t at = 0;
+    for (std::size_t count = 0; at < value.size() && count < kLongest; ++count) {
+        const std::size_t start = at;
+        const char32_t c = utf8::next(value, at);
+        const bool stray = c == 0xFFFD && at - start == 1;
+        if (!stray && c >= 0x20 && (c < 0x7F || c > 0x9F)) {
+            out.append(value.substr(start, at - start));
+            continue;
+        }
+        for (std::size_t i = start; i < at; ++i) {
+            const auto b = static_cast<unsigned char>(value[i]);
+            out += "\\x";
+            out += kDigits[b >> 4];
+            out += kDigits[b & 15];
+        }
+    }
+    if (at < value.size()) out += "...";
+    return out;
+}
+
+Damaged damagedFile(const std::string& fileName, const std::string& what) {
+    const std::string file = fileName.empty() ? "The text" : "The file '" + fileName + "'";
+    return Damaged(file + " is damaged: " + what + ".");
+}
+
+Damaged damagedLine(const std::string& fileName, std::size_t line, const std::string& what) {
+    return damagedFile(fileName, "line " + std::to_string(line) + " " + what);
+}
+
+Damaged missingLine(const std::string& fileName, std::size_t line) {
+    return damagedLine(fileName, line, "is missing: the file is too short");
 }
 
 SeqReader::SeqReader(const std::string& path)
@@ -165,13 +204,10 @@ SeqReader SeqReader::fromText(std::string text, std::string fileName) {
     return r;
 }
 
-Damaged SeqReader::damaged(const std::string& what) const {
-    const std::string file = fileName_.empty() ? "The text" : "The file '" + fileName_ + "'";
-    return Damaged(file + " is damaged: " + what + ".");
-}
+Damaged SeqReader::damaged(const std::string& what) const { return damagedFile(fileName_, what); }
 
-Damaged SeqReader::missingLine() const {
-    return damaged("line " + std::to_string(line_) + " is missing: the file is too short");
+Damaged SeqReader::damagedLine(const std::string& what) const {
+    return platform::damagedLine(fileName_, valueLine_, what);
 }
 
 bool SeqReader::eof() const {
@@ -187,19 +223,8 @@ void SeqReader::endLine() {
     ++line_;
 }
 
-namespace {
-
-// A value as a message shows it: a long one cut short.
-std::string shown(std::string_view value) {
-    constexpr std::size_t kLongest = 24;
-    if (value.size() <= kLongest) return std::string(value);
-    return std::string(value.substr(0, kLongest)) + "...";
-}
-
-}  // namespace
-
 std::string_view SeqReader::nextView() {
-    if (pos_ >= text_.size()) throw missingLine();
+    if (pos_ >= text_.size()) throw missingLine(fileName_, line_);
     valueLine_ = line_;
     const char* t = text_.data();
     const std::size_t n = text_.size();
@@ -232,21 +257,31 @@ std::string SeqReader::next() { return std::string(nextView()); }
 double SeqReader::nextNumber() {
     std::string_view v = nextView();
     double d = 0;
-    if (!parseNumber(v, d))
-        throw damaged("line " + std::to_string(valueLine_) + " holds '" + shown(v) + "', which is not a number");
+    if (!parseNumber(v, d)) throw damagedLine("holds '" + shownValue(v) + "', which is not a number");
     return d;
 }
 
 long SeqReader::nextInt(long lo, long hi) {
     double d = nextNumber();
     if (d != std::floor(d) || d < double(lo) || d > double(hi))
-        throw damaged("line " + std::to_string(valueLine_) + " holds " + shown(formatNumber(d)) +
-                      ", which is not a whole number from " + std::to_string(lo) + " to " + std::to_string(hi));
+        throw damagedLine("holds " + shownValue(formatNumber(d)) + ", which is not a whole number from " +
+                          std::to_string(lo) + " to " + std::to_string(hi));
     return static_cast<long>(d);
 }
 
+std::string SeqReader::nextQuoted() {
+    const std::string line = lineInput();
+    std::string_view t = line;
+    while (!t.empty() && (t.front() == ' ' || t.front() == '\t')) t.remove_prefix(1);
+    while (!t.empty() && (t.back() == ' ' || t.back() == '\t')) t.remove_suffix(1);
+    const bool one = t.size() >= 2 && t.front() == '"' && t.back() == '"' &&
+                     t.substr(1, t.size() - 2).find('"') == std::string_view::npos;
+    if (!one) throw damagedLine("holds '" + shownValue(line) + "', which is not one text between quotes");
+    return std::string(t.substr(1, t.size() - 2));
+}
+
 std::string SeqReader::lineInput() {
-    if (pos_ >= text_.size()) throw missingLine();
+    if (pos_ >= text_.size()) throw missingLine(fileName_, line_);
     valueLine_ = line_;
     std::size_t end = text_.find_first_of("\r\n", pos_);
     if (end == std::string::npos) end = text_.size();

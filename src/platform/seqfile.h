@@ -37,11 +37,26 @@ private:
     bool committed_ = false;
 };
 
+// A file whole, as bytes. Throws Error naming the path, with the system's
+// reason, when it cannot be read: "Cannot <doing> '<path>': <reason>".
+std::string readFileBytes(const std::string& path, std::string_view doing = "read the file");
+
 // A text file whole, as every reader of the game takes it: a UTF-8
 // byte-order mark at its start (some editors write one) is dropped. Throws
 // Error with the system's reason when the file cannot be read.
 std::string readTextFile(const std::string& path);
 std::string_view withoutByteOrderMark(std::string_view text);
+
+// A value as messages show it: control bytes (NUL among them) and bytes that
+// start no UTF-8 character as \xNN, so that nothing cuts a message short or
+// shows as nothing; a long value cut short.
+std::string shownValue(std::string_view value);
+
+// "The file 'name' is damaged: what.", and the same at a line of it:
+// "... damaged: line N what.", or for a line that is not there.
+Damaged damagedFile(const std::string& fileName, const std::string& what);
+Damaged damagedLine(const std::string& fileName, std::size_t line, const std::string& what);
+Damaged missingLine(const std::string& fileName, std::size_t line);
 
 // Reads a whole file at once (throws Error when it cannot be read). Damage
 // it finds is thrown as Damaged, naming the file and the line.
@@ -58,6 +73,9 @@ public:
     double nextNumber();
     // The next value as an integer within lo..hi; throws Error otherwise.
     long nextInt(long lo, long hi);
+    // The next line, which must hold one text between quotes and nothing
+    // else but blanks around it; throws Damaged otherwise.
+    std::string nextQuoted();
     // The rest of the current line, as is.
     std::string lineInput();
     bool eof() const;  // nothing but line ends left
@@ -65,12 +83,13 @@ public:
     std::size_t line() const { return line_; }  // where the next value begins, from 1
     // Damage that the caller finds: "The file 'name' is damaged: what."
     Damaged damaged(const std::string& what) const;
+    // The same at the line of the last value read: "... damaged: line N what."
+    Damaged damagedLine(const std::string& what) const;
 
 private:
     SeqReader() = default;
     std::string_view nextView();
     void endLine();
-    Damaged missingLine() const;
     std::string text_;
     std::string fileName_;
     std::size_t pos_ = 0;

@@ -1,11 +1,13 @@
 #include "shell/frmnew.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <numeric>
 #include <utility>
 
 #include "platform/dialogs.h"
 #include "platform/error.h"
+#include "platform/font.h"
 #include "shell/game_start.h"
 #include "shell/subs.h"
 #include "shell/vars.h"
@@ -31,18 +33,31 @@ platform::Label& styled(platform::Label& l, double size, bool bold) {
 }  // namespace
 
 // Characters that show nothing or steer the text: control characters, the
-// invisible marks of direction and width, and what stands for a byte that
-// was no character at all.
+// invisible marks of direction and width, the selectors of a letter's form,
+// and what stands for a byte that was no character at all.
 constexpr std::pair<int, int> kUnprintable[] = {
     {0x00, 0x1F}, {0x7F, 0x9F}, {0x200B, 0x200F}, {0x2028, 0x202E},
-    {0x2060, 0x206F}, {0xFEFF, 0xFEFF}, {0xFFF9, 0xFFFD},
+    {0x2060, 0x206F}, {0xFE00, 0xFE0F}, {0xFEFF, 0xFEFF}, {0xFFF9, 0xFFFD},
 };
+
+namespace {
+
+bool unprintable(int ch) {
+    return std::ranges::any_of(kUnprintable,
+                               [ch](const auto& range) { return ch >= range.first && ch <= range.second; });
+}
+
+}  // namespace
 
 bool frmNew::nameCharAllowed(int ch) {
     if (ch == 8) return true;  // backspace
-    for (const auto& [first, last] : kUnprintable)
-        if (ch >= first && ch <= last) return false;
-    return ch != '"';
+    return !unprintable(ch) && ch != '"' && platform::canDraw(char32_t(ch));
+}
+
+std::string frmNew::undrawableRefused(int ch) {
+    char code[16];
+    std::snprintf(code, sizeof code, "U+%04X", unsigned(ch));
+    return std::string("A name cannot hold the character ") + code + ": the game has no letter to show it.";
 }
 
 void frmNew::build() {
@@ -57,8 +72,12 @@ void frmNew::build() {
     txtName->font = {.name = "Arial", .size = 10};
     txtName->Text = "Nina";
     txtName->onKeyPress = [](int& ch) {
-        if (ch == '"') platform::MsgBox(kQuoteRefused, platform::vbExclamation, "New Game");
-        if (!nameCharAllowed(ch)) ch = 0;
+        if (nameCharAllowed(ch)) return;
+        if (ch == '"')
+            platform::MsgBox(kQuoteRefused, platform::vbExclamation, "New Game");
+        else if (!unprintable(ch))  // what shows nothing goes without a word
+            platform::MsgBox(undrawableRefused(ch), platform::vbExclamation, "New Game");
+        ch = 0;
     };
 
     for (int a = 0; a < 3; ++a) {

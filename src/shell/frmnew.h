@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <string>
 
 #include "platform/form.h"
 #include "shell/menu_window.h"
@@ -14,11 +15,13 @@ public:
     static constexpr int kBaseAttribute = 10;
     static constexpr int kPoints = 10;
     // Whether a typed character (a code point) may go into the name: any
-    // printable letter, but the saved games hold the name between quotes on
-    // one line, so quotes and control characters are refused. Backspace
-    // still edits.
+    // printable letter the game can draw, but the saved games hold the name
+    // between quotes on one line, so quotes and control characters are
+    // refused. Backspace still edits.
     static bool nameCharAllowed(int ch);
     static constexpr const char* kQuoteRefused = "A name cannot hold quotation marks.";
+    // The message for a letter that no font of the game has, naming it.
+    static std::string undrawableRefused(int ch);
 
 protected:
     void build() override;

@@ -149,6 +149,30 @@ constexpr auto kFields = join(
     equipmentPairs(std::make_index_sequence<5>()),
     questPairs(std::make_index_sequence<11>()));
 
+// What messages call each field, in the file's order: the fields before the
+// equipment, then the pairs.
+constexpr const char* kFieldNames[] = {
+    "the x position", "the y position", "the hero's strength", "the hero's dexterity", "the hero's wisdom",
+    "the companion's strength", "the companion's dexterity", "the companion's wisdom", "the rubies", "the map",
+    "the encounter steps", "the encounter group", "the hero's maximum HP", "the hero's HP",
+    "the hero's maximum MP", "the hero's MP", "the companion's maximum HP", "the companion's HP",
+    "the hero's name", "the companion's name", "the hero's level", "the experience",
+    "the experience for the next level", "the difficulty", "the story stage", "the music track",
+    "the companion", "the companion's tactic", "the amulet", "the balloon's y position",
+    "the balloon's x position", "the balloon's map", "the herbs", "the berries", "the potions",
+    "the fire potions", "the Attack spells' level", "the Support spells' level", "the Spirit spells' level",
+};
+constexpr const char* kGearNames[] = {"weapon", "armour", "shield", "helmet", "bracers"};
+constexpr std::size_t kGearFields = 2 * std::size(kGearNames);
+static_assert(std::size(kFieldNames) + kGearFields + 2 * Vars::questFlags.size() == kFields.size());
+
+std::string fieldName(std::size_t i) {
+    if (i < std::size(kFieldNames)) return kFieldNames[i];
+    i -= std::size(kFieldNames);
+    if (i < kGearFields) return std::string(i % 2 ? "the companion's " : "the hero's ") + kGearNames[i / 2];
+    i -= kGearFields;
+    return (i % 2 ? "owned amulet " : "quest flag ") + std::to_string(i / 2);
+}
 
 struct Value {
     double number = 0;
@@ -210,42 +234,52 @@ std::string worldLines() {
 }
 
 // One map byte: digits between optional blanks, or any other way of writing
-// a whole number that the reader takes ("7.0").
-Vars::u8 parseByte(std::string_view line) {
+// a whole number that the reader takes ("7.0"). False for anything else.
+bool parseByte(std::string_view line, Vars::u8& byte) {
     std::size_t a = 0, b = line.size();
     while (a < b && (line[a] == ' ' || line[a] == '\t')) ++a;
     while (b > a && (line[b - 1] == ' ' || line[b - 1] == '\t')) --b;
     int value = 0;
     std::size_t i = a;
     while (i < b && i - a < 4 && line[i] >= '0' && line[i] <= '9') value = value * 10 + (line[i++] - '0');
-    if (i == b && i > a && value <= 255) return Vars::u8(value);
+    if (i == b && i > a && value <= 255) {
+        byte = Vars::u8(value);
+        return true;
+    }
     double d = 0;
-    if (platform::parseNumber(line, d) && d == std::floor(d) && d >= 0 && d <= 255) return Vars::u8(d);
-    throw platform::Error("A map value in the saved game is damaged");
+    if (!platform::parseNumber(line, d) || d != std::floor(d) || d < 0 || d > 255) return false;
+    byte = Vars::u8(d);
+    return true;
 }
 
-// Reads the world from text at `at`: exactly one value per line, then
-// nothing but line ends.
-void readWorld(const std::string& text, std::size_t at, MapBuffer& map) {
+// Reads the world from text at `at`, line `line` of the file: exactly one
+// value per line, then nothing but line ends.
+void readWorld(const std::string& file, const std::string& text, std::size_t at, std::size_t line,
+               MapBuffer& map) {
     forEachCellInFileOrder([&](std::size_t i) {
-        if (at >= text.size()) throw platform::Error("The saved game ends in the world map");
+        if (at >= text.size()) throw platform::missingLine(file, line);
         std::size_t end = text.find('\n', at);
         if (end == std::string::npos) end = text.size();
         const std::size_t stop = end > at && text[end - 1] == '\r' ? end - 1 : end;
-        map[i] = parseByte(std::string_view(text).substr(at, stop - at));
+        const std::string_view value = std::string_view(text).substr(at, stop - at);
+        if (!parseByte(value, map[i]))
+            throw platform::damagedLine(file, line, "holds '" + platform::shownValue(value) +
+                                                        "', which is not a whole number from 0 to 255");
         at = end + 1;
+        ++line;
     });
     if (at < text.size() && text.find_first_not_of("\r\n", at) != std::string::npos)
-        throw platform::Error("The saved game has lines after the world map");
+        throw platform::damagedFile(file, "it has lines after the world map, from line " +
+                                              std::to_string(line) + " on");
 }
 
-// Where line n starts.
-std::size_t lineStart(const std::string& text, std::size_t n) {
+// Where line n (from 0) starts.
+std::size_t lineStart(const std::string& file, const std::string& text, std::size_t n) {
     std::size_t at = 0;
     for (std::size_t line = 0; line < n; ++line) {
-        at = text.find('\n', at);
-        if (at == std::string::npos) throw platform::Error("The saved game is cut short");
-        ++at;
+        const std::size_t end = text.find('\n', at);
+        if (end == std::string::npos) throw platform::missingLine(file, line + (at < text.size() ? 2 : 1));
+        at = end + 1;
     }
     return at;
 }
@@ -269,16 +303,26 @@ bool acceptable(const Field& f, double x) {
     return std::isfinite(x) && x >= f.lo && x <= f.hi && (!f.allowed || f.allowed(x));
 }
 
-Value readField(platform::SeqReader& in, const Field& f, int k1, int k2) {
+// Field i from its line; damage and values out of range name the line and
+// the field.
+Value readField(platform::SeqReader& in, std::size_t i, int k1, int k2) {
+    const Field& f = kFields[i];
     Value v;
     if (f.kind == Kind::Text) {
-        v.text = in.next();
-        if (!validName(v.text)) throw platform::Error("A name in the saved game is damaged");
+        v.text = in.nextQuoted();
+        if (!validName(v.text))
+            throw in.damagedLine("holds '" + platform::shownValue(v.text) + "' for " + fieldName(i) +
+                                 ", which is not 1 to 10 characters without quotes or control characters");
         return v;
     }
     double x = in.nextNumber() / k2 + k1;
     if (f.whole) x = platform::Round(x);
-    if (!acceptable(f, x)) throw platform::Error("A value in the saved game is out of range");
+    if (!acceptable(f, x)) {
+        const std::string held = "holds " + platform::formatNumber(x) + " for " + fieldName(i);
+        if (x >= f.lo && x <= f.hi) throw in.damagedLine(held + ", which is none the game has");
+        throw in.damagedLine(held + ", which is not from " + platform::formatNumber(f.lo) + " to " +
+                             platform::formatNumber(f.hi));
+    }
     v.number = x;
     return v;
 }
@@ -311,20 +355,20 @@ void saveGame(int slot, SlotNames& names) {
 
 void loadGame(int slot) {
     const std::string path = slotPath(slot);
+    const std::string file = "game.sv" + std::to_string(slot);
     const std::string text = platform::readTextFile(path);
     // The keys and the state go through the reader, which must use up exactly
     // their lines; the world follows, one value per line.
-    const std::size_t worldStart = lineStart(text, kHeadLines);
-    platform::SeqReader in =
-        platform::SeqReader::fromText(text.substr(0, worldStart), "game.sv" + std::to_string(slot));
+    const std::size_t worldStart = lineStart(file, text, kHeadLines);
+    platform::SeqReader in = platform::SeqReader::fromText(text.substr(0, worldStart), file);
     const int k1 = int(in.nextInt(5, 255));
     const int k2 = int(in.nextInt(2, 5));
     std::vector<Value> values;
     values.reserve(kFields.size());
-    for (const Field& f : kFields) values.push_back(readField(in, f, k1, k2));
-    if (!in.eof()) throw platform::Error("The saved game has more values than lines");
+    for (std::size_t i = 0; i < kFields.size(); ++i) values.push_back(readField(in, i, k1, k2));
+    if (!in.eof()) throw in.damaged("a line before the world map holds more than one value");
     auto map = std::make_unique<MapBuffer>();
-    readWorld(text, worldStart, *map);
+    readWorld(file, text, worldStart, kHeadLines + 1, *map);
 
     for (std::size_t i = 0; i < kFields.size(); ++i) {
         const Field& f = kFields[i];

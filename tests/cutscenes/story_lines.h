@@ -40,7 +40,7 @@ void expectFit(const Lines& lines, const platform::Font& font, int width, int he
         const std::string text(line);
         const auto wrapped = platform::wrapText(font, text, width);
         EXPECT_LE(wrapped.size(), rows) << text;
-        EXPECT_LE(int(wrapped.size()) * platform::lineHeight(font), height) << text;
+        EXPECT_LE(platform::textHeight(font, wrapped.size()), height) << text;
         EXPECT_TRUE(std::all_of(text.begin(), text.end(), [](char c) { return c >= ' ' && c <= '~'; }))
             << text;
     }

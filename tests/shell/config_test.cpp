@@ -3,6 +3,7 @@
 #include "shell/config.h"
 #include "shell/vars.h"
 #include "support/game_test.h"
+#include "hand_fields.h"
 #include "test_util.h"
 
 namespace {
@@ -51,6 +52,45 @@ TEST_F(Config, ReadsEverySettingInItsPlace) {
     const std::string read = readFile(h.appDir + "config.ini");
     config::save();
     EXPECT_EQ(readFile(h.appDir + "config.ini"), read);
+}
+
+// Each setting set by hand away from its default, saved, the defaults put
+// back and the file loaded: every setting on its own line and back in its
+// place. The six switches take their values over the passes.
+TEST_F(Config, EverySettingComesBackFromItsOwnLine) {
+    using shelltest::byHand;
+    using namespace Vars;
+    const std::vector<shelltest::HandField> settings = {
+        byHand("key right", keyRight, {68}),
+        byHand("key left", keyLeft, {65}),
+        byHand("key up", keyUp, {87}),
+        byHand("key down", keyDown, {83}),
+        byHand("select key", keySelect, {70}),
+        byHand("balloon key", keyBalloon, {66}),
+        byHand("frame texture", frameTexture, {5, 4, 3, 2}),
+        byHand("text colour", textColor, {255}),
+        byHand("back colour", backColor, {8421504}),
+        byHand("music", musicOn, {0, 1, 1, 0}),
+        byHand("sound", soundOn, {1, 0, 1, 0}),
+        byHand("weather", weatherOn, {1, 1, 0, 0}),
+        byHand("auto battle", autoBattle, {1, 0, 0, 0}),
+        byHand("talk box position", talkPosition, {0, 1, 0, 0}),
+        byHand("status line", statusLine, {0, 0, 1, 1}),
+    };
+    shelltest::expectEachFieldTellsApart(settings);  // against the defaults, too
+    for (int pass = 0; pass < shelltest::kPasses; ++pass) {
+        SCOPED_TRACE(testing::Message() << "pass " << pass);
+        shelltest::setAll(settings, pass);
+        config::save();
+        const std::vector<std::string> lines = splitLines(readFile(h.appDir + "config.ini"));
+        ASSERT_EQ(lines.size(), settings.size());
+        for (std::size_t i = 0; i < settings.size(); ++i)
+            EXPECT_EQ(lines[i], shelltest::wanted(settings[i], pass)) << settings[i].what;
+        config::applyDefaults();
+        config::load();
+        for (const shelltest::HandField& s : settings)
+            EXPECT_EQ(shelltest::held(s), shelltest::wanted(s, pass)) << s.what;
+    }
 }
 
 TEST_F(Config, EverySettingLoadsAtBothEndsOfItsRange) {
@@ -103,6 +143,29 @@ TEST_F(Config, ADamagedFileFailsAndChangesNoSetting) {
         EXPECT_THROW(config::load(), platform::Error);
         EXPECT_EQ(Vars::keyUp, 87);
         EXPECT_EQ(Vars::musicOn, 0);
+    }
+}
+
+// Bytes that are no text show as \xNN in the message, which they would
+// otherwise cut short (a NUL) or leave blank.
+TEST_F(Config, BytesThatAreNoTextShowInTheMessage) {
+    std::string utf16;
+    for (char c : std::string("39\r\n37\r\n")) utf16 += std::string{c, '\0'};
+    const struct {
+        std::string text, fault;
+    } cases[] = {
+        {std::string("39\r\n37\0\r\n", 8), "line 2 holds '37\\x00', which is not a number"},
+        {"\xFF\xFE" + utf16, "line 1 holds '\\xFF\\xFE3\\x009\\x00', which is not a number"},
+        {"39\r\n\x1B[2J\xC3\r\n", "line 2 holds '\\x1B[2J\\xC3', which is not a number"},
+    };
+    for (const auto& c : cases) {
+        writeFile(h.appDir + "config.ini", c.text);
+        try {
+            config::load();
+            ADD_FAILURE() << c.fault;
+        } catch (const platform::Damaged& e) {
+            EXPECT_EQ(e.what(), "The file 'config.ini' is damaged: " + c.fault + ".");
+        }
     }
 }
 

@@ -1,5 +1,7 @@
 #include <algorithm>
+#include <filesystem>
 #include <functional>
+#include <optional>
 
 #include "platform/error.h"
 #include "platform/seqfile.h"
@@ -122,11 +124,16 @@ TEST_F(SaveFile, ReadsPrintFormWithOrWithoutBlanks) {
     lines[Herbs] = "-14";       // 3 herbs
     lines[Herbs + 1] = "  -12   ";  // 4 berries
     lines[Spells] = " -18 ";     // level 1
+    // World bytes in any whole-number form, too.
+    lines[FirstMapLine] = " 0.0";
+    lines[FirstMapLine + 1] = "255.0 ";
     writeFile(slotFile(0), joinLines(lines));
     savefile::loadGame(0);
     EXPECT_EQ(Vars::heroItems[0], 3);
     EXPECT_EQ(Vars::heroItems[1], 4);
     EXPECT_EQ(Vars::heroSpells[0], 1);
+    EXPECT_EQ(Vars::cell(0, 0, 0, 0), 0);
+    EXPECT_EQ(Vars::cell(0, 0, 0, 1), 255);
 }
 
 TEST_F(SaveFile, RoundsReadNumbersHalfToEven) {
@@ -144,6 +151,16 @@ TEST_F(SaveFile, ADamagedFileChangesNothing) {
     constexpr int k1 = 7, k2 = 3;
     auto scrambled = [](double v) { return platform::formatNumber((v - k1) * k2); };
     using Lines = std::vector<std::string>;
+    // Keys out of their range with every number scrambled by them, so that
+    // only the keys are at fault.
+    auto withKeys = [](Lines& l, int a, int b) {
+        for (int line = PosX; line < FirstMapLine; ++line) {
+            double v = 0;
+            if (platform::parseNumber(l[line], v)) l[line] = platform::formatNumber((v / k2 + k1 - a) * b);
+        }
+        l[K1] = std::to_string(a);
+        l[K2] = std::to_string(b);
+    };
     struct Case {
         const char* what;
         std::function<void(Lines&)> damage;
@@ -160,6 +177,10 @@ TEST_F(SaveFile, ADamagedFileChangesNothing) {
         {"k2 = 0", [](Lines& l) { l[K2] = "0"; }},
         {"k2 = 6", [](Lines& l) { l[K2] = "6"; }},
         {"k1 = 4", [](Lines& l) { l[K1] = "4"; }},
+        {"k1 = 4, the values scrambled with it", [&](Lines& l) { withKeys(l, 4, k2); }},
+        {"k1 = 256, the values scrambled with it", [&](Lines& l) { withKeys(l, 256, k2); }},
+        {"k2 = 1, the values scrambled with it", [&](Lines& l) { withKeys(l, k1, 1); }},
+        {"k2 = 6, the values scrambled with it", [&](Lines& l) { withKeys(l, k1, 6); }},
         {"text in a number", [](Lines& l) { l[HeroStr] = "strong"; }},
         {"blank number", [](Lines& l) { l[HeroStr] = ""; }},
         {"text in the world", [](Lines& l) { l[FirstMapLine + 5] = "x"; }},
@@ -200,17 +221,24 @@ TEST_F(SaveFile, TakesEachFieldAtBothEndsOfItsRangeAndNothingBeyond) {
     struct Case {
         int line;
         double lo, hi;
+        std::optional<double> gap = {};  // a code between the ends that no item has
     };
-    // x, y, the six attributes, rubies, map, both HPs, level, difficulty, story,
-    // mode, amulet, the balloon, an item, a spell group and the weapons and armour.
+    // Every number of the state; the shields, helmets and bracers take 0 to 5
+    // (bracers 4) and 9 for nothing.
     const Case cases[] = {
         {PosX, 0, 199},           {PosY, 0, 149},           {HeroStr, 10, 100},      {HeroStr + 1, 10, 100},
         {HeroStr + 2, 10, 100},   {HeroStr + 3, 10, 100},   {HeroStr + 4, 10, 100},  {HeroStr + 5, 10, 100},
-        {Rubies, 0, 9999},        {CurMap, 0, 6},           {HeroMaxHP, 1, 32767},   {HeroHP, -32768, 32767},
-        {HeroLevel, 1, 40},       {StoryStage - 1, 0, 2},   {StoryStage, 0, 1000},   {AllyId + 1, 0, 6},
-        {AllyId + 2, 0, 9},       {BalloonMap - 2, 0, 149}, {BalloonMap - 1, 0, 199}, {BalloonMap, 0, 6},
-        {Herbs + 3, 0, 99},       {Spells + 2, 0, 3},       {HeroWeapon, 0, 5},      {AllyWeapon, 1, 6},
-        {HeroWeapon + 2, 0, 6},
+        {Rubies, 0, 9999},        {CurMap, 0, 6},           {CurMap + 1, 0, 255},    {CurMap + 2, 0, 255},
+        {HeroMaxHP, 1, 32767},    {HeroHP, -32768, 32767},  {HeroHP + 1, 0, 255},    {HeroHP + 2, 0, 255},
+        {HeroHP + 3, 1, 32767},   {HeroHP + 4, -32768, 32767}, {HeroLevel, 1, 40},   {HeroExp, 0, 1e15},
+        {HeroExp + 1, 0, 1e15},   {StoryStage - 1, 0, 2},   {StoryStage, 0, 1000},   {StoryStage + 1, 0, 30},
+        {AllyId + 1, 0, 6},       {AllyId + 2, 0, 9},       {BalloonMap - 2, 0, 149}, {BalloonMap - 1, 0, 199},
+        {BalloonMap, 0, 6},       {Herbs, 0, 99},           {Herbs + 1, 0, 99},      {Herbs + 2, 0, 99},
+        {Herbs + 3, 0, 99},       {Spells, 0, 3},           {Spells + 1, 0, 3},      {Spells + 2, 0, 3},
+        {HeroWeapon, 0, 5},       {AllyWeapon, 1, 6},       {HeroWeapon + 2, 0, 6},  {AllyWeapon + 2, 0, 6},
+        {HeroWeapon + 4, 0, 9, 6}, {AllyWeapon + 4, 0, 9, 8}, {HeroWeapon + 6, 0, 9, 7}, {AllyWeapon + 6, 0, 9, 6},
+        {HeroWeapon + 8, 0, 9, 5}, {AllyWeapon + 8, 0, 9, 8}, {AllyWeapon + 9, 0, 255}, {AmuletOwned4 - 2, 0, 1},
+        {AmuletOwned4, 0, 2},
     };
     // The state lines are rewritten; the world after them is kept as it is.
     save(0, k1, k2);
@@ -227,7 +255,7 @@ TEST_F(SaveFile, TakesEachFieldAtBothEndsOfItsRangeAndNothingBeyond) {
         writeFile(slotFile(0), joinLines(lines) + good.substr(worldAt));
     };
     for (const Case& c : cases) {
-        for (double v : {c.lo - 1, c.hi + 1}) {
+        for (double v : {c.lo - 1, c.hi + 1, c.gap.value_or(c.lo - 1)}) {
             SCOPED_TRACE(testing::Message() << "line " << c.line << " value " << v);
             writeWith({{c.line, v}});
             EXPECT_THROW(savefile::loadGame(0), platform::Error);
@@ -246,6 +274,79 @@ TEST_F(SaveFile, TakesEachFieldAtBothEndsOfItsRangeAndNothingBeyond) {
             read.erase(read.find_last_not_of(' ') + 1);
             EXPECT_EQ(read, scrambled(v)) << "line " << line;
         }
+    }
+}
+
+// A value out of range names its line and its field, as a line that is no
+// number names its line; a name's line holds one name between quotes and
+// nothing else.
+TEST_F(SaveFile, ALineItRefusesIsNamedWithItsField) {
+    constexpr int k1 = 7, k2 = 3;
+    auto scrambled = [](double v) { return platform::formatNumber((v - k1) * k2); };
+    struct Case {
+        int line;
+        std::string text, fault;
+    };
+    const Case cases[] = {
+        {Rubies, scrambled(10000), "line 11 holds 10000 for the rubies, which is not from 0 to 9999"},
+        {AllyId, scrambled(13), "line 29 holds 13 for the companion, which is none the game has"},
+        {Spells + 1, scrambled(4), "line 40 holds 4 for the Support spells' level, which is not from 0 to 3"},
+        {HeroWeapon + 8, scrambled(10), "line 50 holds 10 for the hero's bracers, which is not from 0 to 9"},
+        {AllyWeapon + 4, scrambled(7), "line 47 holds 7 for the companion's shield, which is none the game has"},
+        {AmuletOwned4 - 3, scrambled(256), "line 58 holds 256 for quest flag 3, which is not from 0 to 255"},
+        {AmuletOwned4, scrambled(3), "line 61 holds 3 for owned amulet 4, which is not from 0 to 2"},
+        {FirstMapLine + 9, "256", "line 83 holds '256', which is not a whole number from 0 to 255"},
+        {HeroName, "\"Ni\"na\"", "line 21 holds '\"Ni\"na\"', which is not one text between quotes"},
+        {HeroName, "Nina", "line 21 holds 'Nina', which is not one text between quotes"},
+        {HeroName, "\"Ni\tna\"",
+         "line 21 holds 'Ni\\x09na' for the hero's name, which is not 1 to 10 characters without quotes or "
+         "control characters"},
+        {AllyName, "\"\"",
+         "line 22 holds '' for the companion's name, which is not 1 to 10 characters without quotes or control "
+         "characters"},
+    };
+    fillDistinctState();
+    save(0, k1, k2);
+    const std::vector<std::string> good = splitLines(readFile(slotFile(0)));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.fault);
+        std::vector<std::string> lines = good;
+        lines[c.line] = c.text;
+        writeFile(slotFile(0), joinLines(lines));
+        try {
+            savefile::loadGame(0);
+            ADD_FAILURE() << "loaded";
+        } catch (const platform::Damaged& e) {
+            EXPECT_EQ(e.what(), "The file 'game.sv0' is damaged: " + c.fault + ".");
+        }
+    }
+}
+
+// A folder where a file's temporary copy goes is named: that is the path
+// that cannot be written.
+TEST_F(SaveFile, AFolderInPlaceOfATemporaryFileIsTheOneNamed) {
+    struct Case {
+        const char* file;
+        std::function<void()> write;
+    };
+    const Case cases[] = {
+        {"game.sv1", [this] { save(1, 9, 2); }},
+        {"config.ini", [] { config::save(); }},
+        {"save.ini", [this] { savefile::writeSlotNames(names); }},
+        {"0.map", [this] { world::writeMapFile(h.appDir + "0.map", world::mapSlice(0)); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        const std::string temporary = h.appDir + c.file + ".tmp";
+        std::filesystem::create_directory(temporary);
+        try {
+            c.write();
+            ADD_FAILURE() << "written";
+        } catch (const platform::Error& e) {
+            EXPECT_EQ(e.what(), "Cannot write the file '" + temporary + "': Is a directory");
+        }
+        EXPECT_FALSE(std::filesystem::exists(h.appDir + c.file));
+        EXPECT_TRUE(std::filesystem::is_directory(temporary));
     }
 }
 

@@ -153,6 +153,20 @@ TEST_P(DamagedPicture, IsNamedAndEndsTheProgram) {
 
 INSTANTIATE_TEST_SUITE_P(EmptyNoiseOrCut, DamagedPicture, ::testing::Values(0, 1, 2));
 
+// A picture that is missing, or a folder in its place, gets the system's reason.
+class UnreadablePicture : public StartUp, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(UnreadablePicture, GetsTheSystemsReason) {
+    const std::string path = h.appDir + "graphics/W3.jpg";
+    writePictures(h.appDir);
+    std::filesystem::remove(path);
+    if (GetParam()) std::filesystem::create_directory(path);
+    expectStartUpError("Cannot load the picture '" + path + "': " +
+                       (GetParam() ? "Is a directory" : "No such file or directory"));
+}
+
+INSTANTIATE_TEST_SUITE_P(MissingOrFolder, UnreadablePicture, ::testing::Bool());
+
 TEST_F(StartUp, APictureTheDecoderRefusesWithoutAReasonGetsOne) {
     writePictures(h.appDir);
     // A GIF whose colour table is said to hold four colours but holds two.

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "map_fixture.h"
+#include "platform/font.h"
 #include "platform/keys.h"
 #include "shell/frmtileset.h"
 #include "shell/vars.h"
@@ -139,6 +140,15 @@ TEST_F(MapScreen, StatusLineNamesThePartyAndShowsTheHerosFace) {
     map().redraw();
     EXPECT_FALSE(map().lblPot[0].Visible);
     EXPECT_FALSE(map().add[0].Visible);
+}
+
+// The black band behind the status line holds a whole drawn line: accents
+// over capitals and the letters of the fallback faces stay inside it.
+TEST_F(MapScreen, TheStatusBandHoldsItsFontsWholeHeight) {
+    open();
+    const platform::Label& status = map().lblPot[0];
+    EXPECT_FALSE(status.Transparent);
+    EXPECT_GE(int(status.Height), platform::drawnLineHeight(status.font));
 }
 
 TEST_F(MapScreen, OutdoorViewIsWholeAndWraps) {
