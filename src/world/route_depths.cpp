@@ -23,8 +23,11 @@ constexpr std::array kMap1 = {
             {fight(6), stage(261),
              ally("More of them wait in the narrow hall that leaves this cave on its east side and "
                   "runs north. The Guards have lined it with beasts.")}},
-    guard(261, 150, 121, 16), guard(262, 150, 118, 17), guard(263, 150, 115, 18),
-    guard(264, 150, 112, 19), guard(265, 150, 109, 20), guard(266, 150, 106, 21),
+    // Weakest first: robbers, elves and small dragons before the snakes,
+    // guards and wizards, so a party that comes down at level 1 or 2 grows
+    // into the hall.
+    guard(261, 150, 121, 16), guard(262, 150, 118, 18), guard(263, 150, 115, 20),
+    guard(264, 150, 112, 17), guard(265, 150, 109, 19), guard(266, 150, 106, 21),
     Trigger{267, {150, 103, 151, 103},
             {fight(22), stage(313),
              ally("That was the last of them. The hall opens into a cave ahead; keep going "
