@@ -97,6 +97,12 @@ struct Trigger {
     }
 };
 
+// A rest: a line, then the party's health and magic back to their maxima;
+// live from `from` through `through` when the party may come back to it.
+constexpr Trigger rest(std::int16_t from, Area area, Action line, std::int16_t through = 0) {
+    return {from, area, {line, refillParty()}, {}, through};
+}
+
 // The game's own: Vars::storyStage and Vars::questFlags.
 Progress progressNow();
 

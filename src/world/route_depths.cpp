@@ -62,21 +62,18 @@ constexpr std::array kMap1 = {
                                          "down are on its west side. Come on!")}},
     // Rests before the steps up: at the foot of the guarded hall and
     // half-way up it, and before the Demon in the passage south.
-    Trigger{260, {140, 125, 141, 126},
-            {say(kSoldier, "Soldier",
-                 "Jack left a few of us at the foot of these stairs. Rest by our fire before you "
-                 "try that hall."),
-             refillParty()},
-            {}, 267},
-    Trigger{264, {152, 113, 154, 114},
-            {ally("A dry niche, out of their sight. Sit and bind your cuts; I'll keep an eye on the "
-                  "hall."),
-             refillParty()},
-            {}, 267},
-    Trigger{376, {72, 84, 74, 85},
-            {ally("Hear that breathing below? Something big. Get your wind back in this hollow "
-                  "first; I'm on watch."),
-             refillParty()}},
+    rest(260, {140, 125, 141, 126},
+         say(kSoldier, "Soldier",
+             "Jack left a few of us at the foot of these stairs. Rest by our fire before you "
+             "try that hall."),
+         267),
+    rest(264, {152, 113, 154, 114},
+         ally("A dry niche, out of their sight. Sit and bind your cuts; I'll keep an eye on the "
+              "hall."),
+         267),
+    rest(376, {72, 84, 74, 85},
+         ally("Hear that breathing below? Something big. Get your wind back in this hollow "
+              "first; I'm on watch.")),
 };
 
 // The old dungeon's north passage, off the north wall of the hall at the foot
@@ -94,18 +91,17 @@ constexpr Trigger northPassageGuard(int place) {
               {x, y}, 0, std::int8_t(kNorthPassageQuest)};
     if (last)
         t.actions[2] = ally("That was the last of them. Whatever they guarded lies in the old halls "
-                            "to the west.");
+              "to the west.");
     return t;
 }
 
 constexpr std::array kMap2 = {
     // The Guards' bunk room off the way north: a rest before the hall of
     // the Chimeras.
-    Trigger{392, {68, 75, 72, 78},
-            {ally("The Guards' own bunks, and not a Guard in them! Lie down a bit before that "
-                  "hall; I'll wake you."),
-             refillParty()},
-            {}, 393},
+    rest(392, {68, 75, 72, 78},
+         ally("The Guards' own bunks, and not a Guard in them! Lie down a bit before that "
+              "hall; I'll wake you."),
+         393),
     Trigger{377, {52, 96, 68, 104},
             {fight(6), stage(392),
              ally("The Guards have lined the passage off the north wall with their worst. It goes "
@@ -139,11 +135,10 @@ constexpr std::array kMap2 = {
 constexpr std::array kMap3 = {
     // Bunks off the cave at the head of the deep passage: the last rest
     // before the long way under the sea.
-    Trigger{418, {18, 126, 21, 128},
-            {ally("Old bunks, dry and out of the heat! Somebody camped here once. Sleep a while; "
-                  "the deep passage can wait."),
-             refillParty()},
-            {}, 424},
+    rest(418, {18, 126, 21, 128},
+         ally("Old bunks, dry and out of the heat! Somebody camped here once. Sleep a while; "
+              "the deep passage can wait."),
+         424),
     Trigger{417, {146, 41, 154, 46},
             {scene(), stage(418),
              ally("The tunnel under the sea starts down here. South out of this cave, west at the "
@@ -159,11 +154,10 @@ constexpr std::array kMap5 = {
                   "passage south out of it, and east at its foot: that way up is nearest Father's "
                   "town.")}},
     // A corner of the great cave beside the frozen caves where Maurice waits.
-    Trigger{898, {79, 51, 82, 52},
-            {hero("His tracks end in the cave ahead. A short rest in this corner first; he must not "
-                  "find us worn out."),
-             refillParty()},
-            {}, 899},
+    rest(898, {79, 51, 82, 52},
+         hero("His tracks end in the cave ahead. A short rest in this corner first; he must not "
+              "find us worn out."),
+         899),
     Trigger{898, {84, 54, 96, 66},
             {fight(34), stage(899),
              hero("He would not listen. Below lies the Demons' hold, under the volcano, while the "
@@ -187,15 +181,13 @@ constexpr std::array kMap6 = {
     guard(900, 100, 101, 40), guard(901, 100, 105, 42), guard(902, 100, 113, 43),
     Trigger{903, {120, 108, 141, 122}, {fight(35), stage(999)}},
     // Rooms the Demons left in their flight: rests before the last fights.
-    Trigger{899, {175, 60, 178, 63},
-            {hero("They fled this hall in a hurry and left their water jars. We drink and rest "
-                  "before we go on."),
-             refillParty()}},
-    Trigger{900, {102, 108, 105, 110},
-            {hero("Their last guardroom, empty now. One more rest here; the last hall lies just "
-                  "below."),
-             refillParty()},
-            {}, 903},
+    rest(899, {175, 60, 178, 63},
+         hero("They fled this hall in a hurry and left their water jars. We drink and rest "
+              "before we go on.")),
+    rest(900, {102, 108, 105, 110},
+         hero("Their last guardroom, empty now. One more rest here; the last hall lies just "
+              "below."),
+         903),
     Trigger{999, {120, 108, 141, 122},
             {heroThenGo("It is over. The volcano's last battle is won, and there is an orphanage "
                         "to rebuild."),

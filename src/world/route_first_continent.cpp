@@ -74,22 +74,19 @@ constexpr std::array kMap0 = {
                  "the caves will still be there tomorrow."),
              refillParty()}},
     // Rests the party may come back to while the story keeps it near.
-    Trigger{190, {152, 130, 152, 130},
-            {say(kMonk, "Monk",
-                 "The Chapel's door stands open to you, child. Come in and rest whenever the road "
-                 "is hard."),
-             refillParty()},
-            {}, 203},
-    Trigger{259, {170, 117, 170, 117},
-            {say(kFisherman, "Fisherman",
-                 "The loft's yours whenever you need it. Mind the cat, and mind those caves."),
-             refillParty()},
-            {}, 340},
-    Trigger{373, {49, 53, 55, 57},
-            {say(kSteward, "Steward",
-                 "Back again? Your beds are made. The council would rather you slept than fell."),
-             refillParty()},
-            {}, 396},
+    rest(190, {152, 130, 152, 130},
+         say(kMonk, "Monk",
+             "The Chapel's door stands open to you, child. Come in and rest whenever the road "
+             "is hard."),
+         203),
+    rest(259, {170, 117, 170, 117},
+         say(kFisherman, "Fisherman",
+             "The loft's yours whenever you need it. Mind the cat, and mind those caves."),
+         340),
+    rest(373, {49, 53, 55, 57},
+         say(kSteward, "Steward",
+             "Back again? Your beds are made. The council would rather you slept than fell."),
+         396),
 };
 
 }  // namespace

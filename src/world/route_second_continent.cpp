@@ -82,32 +82,28 @@ constexpr std::array kMap4 = {
                   "The mountain has gone quiet; as agreed at the palace, I make for the fishing "
                   "town by the landing shore, far to the north-west.")},
             {107, 70}, 0, -1, 800},
-    Trigger{801, {108, 66, 112, 67},
-            {hero("A spring beside the road. I drink and bind my cuts before the next of them "
-                  "reach me."),
-             refillParty()},
-            {}, 803},
+    rest(801, {108, 66, 112, 67},
+         hero("A spring beside the road. I drink and bind my cuts before the next of them "
+              "reach me."),
+         803),
     Trigger{896, {kReunionX, kReunionY, kReunionX, kReunionY},
             {scene(), changeAlly(), stage(898),
              hero("Maurice is somewhere in the eastern mountains. The road east, over the "
                   "bridge, leads to a cave at their foot, and down after him.")}},
     // Rests the party may come back to while the story keeps it near.
-    Trigger{460, {83, 58, 83, 58},
-            {hero("Our father's house, and his grave by the gate. A night's rest here, and then "
-                  "the road again."),
-             refillParty()},
-            {}, 896},
-    Trigger{498, {109, 114, 109, 114},
-            {say(kTownswoman, "Townswoman",
-                 "Come in from the cold whenever you pass. There is always a bed by our fire."),
-             refillParty()},
-            {}, 896},
-    Trigger{898, {9, 18, 9, 18},
-            {say(kFishwife, "Fishwife",
-                 "Rest here before you go after him. The others told me to keep a bed ready for "
-                 "you."),
-             refillParty()},
-            {}, 900},
+    rest(460, {83, 58, 83, 58},
+         hero("Our father's house, and his grave by the gate. A night's rest here, and then "
+              "the road again."),
+         896),
+    rest(498, {109, 114, 109, 114},
+         say(kTownswoman, "Townswoman",
+             "Come in from the cold whenever you pass. There is always a bed by our fire."),
+         896),
+    rest(898, {9, 18, 9, 18},
+         say(kFishwife, "Fishwife",
+             "Rest here before you go after him. The others told me to keep a bed ready for "
+             "you."),
+         900),
 };
 
 }  // namespace
