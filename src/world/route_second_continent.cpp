@@ -24,7 +24,7 @@ constexpr std::array kMap4 = {
     Trigger{424, {120, 101, 120, 101},
             {ally("Home at last! Father's town lies north-west of here. Take the road west, then "
                   "north up to its gate."),
-             ally("Our own sky at last! Sit by the cave mouth a while, sister; the road can wait "
+             ally("Our own sky again! Sit by the cave mouth a while, sister; the road can wait "
                   "an hour."),
              refillParty()}},
     Trigger{424, {40, 31, 40, 31},
