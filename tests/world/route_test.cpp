@@ -207,6 +207,17 @@ TEST_F(RouteInTheWorld, CorridorMonstersBarTheirWayAndFallInOrder) {
     }
 }
 
+// The Demons on the road to the pass stand in the open: drawn only from the
+// volcano's fall, one band fewer after each fight.
+TEST(Route, TheDemonsOnThePassRoadShowFromTheVolcanosFall) {
+    const std::pair<int, int> waitingAt[] = {{799, 0}, {800, 3}, {801, 3}, {802, 2}, {803, 1}, {804, 0}};
+    for (const auto& [stage, bands] : waitingAt) {
+        int waiting = 0;
+        world::forEachWaitingMonster(4, {stage}, [&](const world::Figure&) { ++waiting; });
+        EXPECT_EQ(waiting, bands) << "stage " << stage;
+    }
+}
+
 // Every talk-box line.
 std::vector<std::string> routeLines() {
     std::vector<std::string> lines;
