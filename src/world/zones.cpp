@@ -44,17 +44,19 @@ constexpr std::array<Zone, 42> kZones{{
     // fire caves' group again; the halls off it, the north of the great cave
     // where Maurice is met and the hold's inner halls keep the hardest. The
     // Demons' rearguard waits on the way itself, so its passage goes with it.
+    // Once the volcano has fallen, the Demons who fled it fill that way: a
+    // zone with a stage holds from it on, ahead of the one it replaces.
     {5, 84, 54, 96, 63, 29, 17},    // the frozen caves: where Maurice is met
-    {5, 56, 44, 185, 75, 29, 17, 898},
-    {5, 78, 73, 130, 112, 29, 17, 898},
+    {5, 56, 44, 185, 75, 29, 17, 898},   // the great cave, after the volcano
+    {5, 78, 73, 130, 112, 29, 17, 898},  // the passage south, after the volcano
     {5, 56, 44, 185, 75, 15, 17},   // the great cave, and east to the stairs
     {5, 78, 73, 130, 112, 15, 17},  // the passage south to the way up
     {5, 0, 0, 99, 149, 29, 17},
     {5, 0, 0, 199, 149, 30, 17},
     {6, 100, 100, 199, 149, 33, 18},  // the demon's hold: its inner halls
-    {6, 20, 88, 99, 131, 31, 18, 900},
+    {6, 20, 88, 99, 131, 31, 18, 900},   // the hold's ways, once its last guards stand
     {6, 70, 60, 179, 89, 31, 18, 900},
-    {6, 20, 88, 99, 131, 29, 18, 898},
+    {6, 20, 88, 99, 131, 29, 18, 898},   // the hold's ways, after the volcano
     {6, 70, 60, 179, 89, 29, 18, 898},
     {6, 20, 88, 99, 131, 15, 18},     // from the deep passage's stairs to the great hall
     {6, 70, 60, 179, 89, 15, 18},     // north, and the long passage east to the stairs up
