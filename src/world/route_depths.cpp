@@ -13,8 +13,9 @@ constexpr int kSoldier = 32;
 
 // A monster waiting across a corridor two cells wide; beating it moves the
 // story on by one.
-constexpr Trigger guard(std::int16_t at, int x, int y, int group) {
-    return {at, {x, y, x + 1, y}, {fight(group), stage(at + 1)}, {x, y}};
+// It stands drawn from `watchFrom` on.
+constexpr Trigger guard(std::int16_t at, int x, int y, int group, std::int16_t watchFrom = 0) {
+    return {at, {x, y, x + 1, y}, {fight(group), stage(at + 1)}, {x, y}, 0, -1, watchFrom};
 }
 
 constexpr std::array kMap1 = {
@@ -178,7 +179,8 @@ constexpr std::array kMap6 = {
                   "which bends south and east to them.")}},
     // The hold's last guards stand down the passage to the last hall, with
     // their own guardroom half-way.
-    guard(900, 100, 101, 40), guard(901, 100, 105, 42), guard(902, 100, 113, 43),
+    // They take their posts once Maurice has fallen.
+    guard(900, 100, 101, 40, 899), guard(901, 100, 105, 42, 899), guard(902, 100, 113, 43, 899),
     Trigger{903, {120, 108, 141, 122}, {fight(35), stage(999)}},
     // Rooms the Demons left in their flight: rests before the last fights.
     rest(899, {175, 60, 178, 63},

@@ -208,13 +208,18 @@ TEST_F(RouteInTheWorld, CorridorMonstersBarTheirWayAndFallInOrder) {
 }
 
 // The Demons on the road to the pass stand in the open: drawn only from the
-// volcano's fall, one band fewer after each fight.
-TEST(Route, TheDemonsOnThePassRoadShowFromTheVolcanosFall) {
-    const std::pair<int, int> waitingAt[] = {{799, 0}, {800, 3}, {801, 3}, {802, 2}, {803, 1}, {804, 0}};
-    for (const auto& [stage, bands] : waitingAt) {
+// volcano's fall, one band fewer after each fight; the hold's last guards
+// only once Maurice has fallen.
+TEST(Route, LateMonstersShowOnlyFromTheirTime) {
+    struct Case {
+        int map, stage, waiting;
+    };
+    const Case cases[] = {{4, 799, 0}, {4, 800, 3}, {4, 801, 3}, {4, 802, 2}, {4, 803, 1}, {4, 804, 0},
+                          {6, 898, 0}, {6, 899, 3}, {6, 901, 2}, {6, 903, 0}};
+    for (const Case& c : cases) {
         int waiting = 0;
-        world::forEachWaitingMonster(4, {stage}, [&](const world::Figure&) { ++waiting; });
-        EXPECT_EQ(waiting, bands) << "stage " << stage;
+        world::forEachWaitingMonster(c.map, {c.stage}, [&](const world::Figure&) { ++waiting; });
+        EXPECT_EQ(waiting, c.waiting) << "map " << c.map << " stage " << c.stage;
     }
 }
 
