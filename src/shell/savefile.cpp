@@ -27,6 +27,8 @@ enum class Kind {
 };
 
 struct Field {
+    const char* name;  // as messages call it, with `index` after it when there is one
+    int index;
     Kind kind;
     bool whole;  // an integer field: read values are rounded, a half to the even neighbour
     double lo, hi;
@@ -37,22 +39,23 @@ struct Field {
 };
 
 template <auto& var>
-constexpr Field number(double lo, double hi, bool (*allowed)(double) = nullptr) {
+constexpr Field number(const char* name, double lo, double hi, bool (*allowed)(double) = nullptr) {
     using T = std::remove_reference_t<decltype(var)>;
-    return {Kind::Number, std::is_integral_v<T>, lo, hi, allowed, [] { return double(var); },
+    return {name, -1, Kind::Number, std::is_integral_v<T>, lo, hi, allowed, [] { return double(var); },
             [](double v) { var = T(v); }, nullptr};
 }
 
 template <auto& array, std::size_t i>
-constexpr Field element(Kind kind, double lo, double hi, bool (*allowed)(double) = nullptr) {
+constexpr Field element(const char* name, Kind kind, double lo, double hi, bool (*allowed)(double) = nullptr,
+                        int index = -1) {
     using T = typename std::remove_reference_t<decltype(array)>::value_type;
-    return {kind, true, lo, hi, allowed, [] { return double(array[i]); },
+    return {name, index, kind, true, lo, hi, allowed, [] { return double(array[i]); },
             [](double v) { array[i] = T(v); }, nullptr};
 }
 
 template <auto& var>
-constexpr Field text() {
-    return {Kind::Text, false, 0, 0, nullptr, nullptr, nullptr, []() -> std::string& { return var; }};
+constexpr Field text(const char* name) {
+    return {name, -1, Kind::Text, false, 0, 0, nullptr, nullptr, nullptr, []() -> std::string& { return var; }};
 }
 
 constexpr bool companion(double id) {
@@ -72,15 +75,19 @@ constexpr std::array<Field, 2> equipment() {
     constexpr double heroLo[] = {0, 0, 0, 0, 0}, heroHi[] = {5, 6, 9, 9, 9};
     constexpr double allyLo[] = {1, 0, 0, 0, 0}, allyHi[] = {6, 6, 9, 9, 9};
     constexpr bool (*table[])(double) = {nullptr, nullptr, shieldOrHelmet, shieldOrHelmet, bracers};
-    return {element<Vars::heroEquip, i>(Kind::Number, heroLo[i], heroHi[i], table[i]),
-            element<Vars::allyEquip, i>(Kind::Number, allyLo[i], allyHi[i], table[i])};
+    constexpr const char* hero[] = {"the hero's weapon", "the hero's armour", "the hero's shield",
+                                    "the hero's helmet", "the hero's bracers"};
+    constexpr const char* ally[] = {"the companion's weapon", "the companion's armour", "the companion's shield",
+                                    "the companion's helmet", "the companion's bracers"};
+    return {element<Vars::heroEquip, i>(hero[i], Kind::Number, heroLo[i], heroHi[i], table[i]),
+            element<Vars::allyEquip, i>(ally[i], Kind::Number, allyLo[i], allyHi[i], table[i])};
 }
 
 template <std::size_t i>
 constexpr std::array<Field, 2> questAndAmulet() {
     // Amulet 5 has two forms, owned as 1 and 2.
-    return {element<Vars::questFlags, i>(Kind::Number, 0, 255),
-            element<Vars::amuletsOwned, i>(Kind::Number, 0, i == 4 ? 2 : 1)};
+    return {element<Vars::questFlags, i>("quest flag", Kind::Number, 0, 255, nullptr, int(i)),
+            element<Vars::amuletsOwned, i>("owned amulet", Kind::Number, 0, i == 4 ? 2 : 1, nullptr, int(i))};
 }
 
 template <std::size_t N, std::size_t... M>
@@ -106,72 +113,51 @@ constexpr double kI16Min = -32768, kI16Max = 32767;
 // The state after the two keys, in the file's order.
 constexpr auto kFields = join(
     std::array{
-        number<Vars::posX>(0, Vars::kMapWidth - 1),
-        number<Vars::posY>(0, Vars::kMapHeight - 1),
-        number<Vars::heroStr>(10, 100),
-        number<Vars::heroDex>(10, 100),
-        number<Vars::heroWis>(10, 100),
-        number<Vars::allyStr>(10, 100),
-        number<Vars::allyDex>(10, 100),
-        number<Vars::allyWis>(10, 100),
-        number<Vars::rubies>(0, 9999),
-        number<Vars::curMap>(0, Vars::kMaps - 1),
-        number<Vars::encounterSteps>(0, 255),
-        number<Vars::encounterGroup>(0, 255),
-        number<Vars::heroMaxHP>(1, kI16Max),
-        number<Vars::heroHP>(kI16Min, kI16Max),
-        number<Vars::heroMaxMP>(0, 255),
-        number<Vars::heroMP>(0, 255),
-        number<Vars::allyMaxHP>(1, kI16Max),
-        number<Vars::allyHP>(kI16Min, kI16Max),
-        text<Vars::heroName>(),
-        text<Vars::allyName>(),
-        number<Vars::heroLevel>(1, 40),
-        number<Vars::heroExp>(0, kMaxExp),
-        number<Vars::heroNextExp>(0, kMaxExp),
-        number<Vars::difficulty>(0, 2),
-        number<Vars::storyStage>(0, 1000),
-        number<Vars::musicTrack>(0, 30),
-        number<Vars::allyId>(0, 255, companion),
-        number<Vars::allyMode>(0, 6),
-        number<Vars::amulet>(0, 9),
-        number<Vars::balloonY>(0, Vars::kMapHeight - 1),
-        number<Vars::balloonX>(0, Vars::kMapWidth - 1),
-        number<Vars::balloonMap>(0, Vars::kMaps - 1),
-        element<Vars::heroItems, 0>(Kind::Print, 0, 99),
-        element<Vars::heroItems, 1>(Kind::Print, 0, 99),
-        element<Vars::heroItems, 2>(Kind::Print, 0, 99),
-        element<Vars::heroItems, 3>(Kind::Print, 0, 99),
-        element<Vars::heroSpells, 0>(Kind::Print, 0, 3),
-        element<Vars::heroSpells, 1>(Kind::Print, 0, 3),
-        element<Vars::heroSpells, 2>(Kind::Print, 0, 3),
+        number<Vars::posX>("the x position", 0, Vars::kMapWidth - 1),
+        number<Vars::posY>("the y position", 0, Vars::kMapHeight - 1),
+        number<Vars::heroStr>("the hero's strength", 10, 100),
+        number<Vars::heroDex>("the hero's dexterity", 10, 100),
+        number<Vars::heroWis>("the hero's wisdom", 10, 100),
+        number<Vars::allyStr>("the companion's strength", 10, 100),
+        number<Vars::allyDex>("the companion's dexterity", 10, 100),
+        number<Vars::allyWis>("the companion's wisdom", 10, 100),
+        number<Vars::rubies>("the rubies", 0, 9999),
+        number<Vars::curMap>("the map", 0, Vars::kMaps - 1),
+        number<Vars::encounterSteps>("the encounter steps", 0, 255),
+        number<Vars::encounterGroup>("the encounter group", 0, 255),
+        number<Vars::heroMaxHP>("the hero's maximum HP", 1, kI16Max),
+        number<Vars::heroHP>("the hero's HP", kI16Min, kI16Max),
+        number<Vars::heroMaxMP>("the hero's maximum MP", 0, 255),
+        number<Vars::heroMP>("the hero's MP", 0, 255),
+        number<Vars::allyMaxHP>("the companion's maximum HP", 1, kI16Max),
+        number<Vars::allyHP>("the companion's HP", kI16Min, kI16Max),
+        text<Vars::heroName>("the hero's name"),
+        text<Vars::allyName>("the companion's name"),
+        number<Vars::heroLevel>("the hero's level", 1, 40),
+        number<Vars::heroExp>("the experience", 0, kMaxExp),
+        number<Vars::heroNextExp>("the experience for the next level", 0, kMaxExp),
+        number<Vars::difficulty>("the difficulty", 0, 2),
+        number<Vars::storyStage>("the story stage", 0, 1000),
+        number<Vars::musicTrack>("the music track", 0, 30),
+        number<Vars::allyId>("the companion", 0, 255, companion),
+        number<Vars::allyMode>("the companion's tactic", 0, 6),
+        number<Vars::amulet>("the amulet", 0, 9),
+        number<Vars::balloonY>("the balloon's y position", 0, Vars::kMapHeight - 1),
+        number<Vars::balloonX>("the balloon's x position", 0, Vars::kMapWidth - 1),
+        number<Vars::balloonMap>("the balloon's map", 0, Vars::kMaps - 1),
+        element<Vars::heroItems, 0>("the herbs", Kind::Print, 0, 99),
+        element<Vars::heroItems, 1>("the berries", Kind::Print, 0, 99),
+        element<Vars::heroItems, 2>("the potions", Kind::Print, 0, 99),
+        element<Vars::heroItems, 3>("the fire potions", Kind::Print, 0, 99),
+        element<Vars::heroSpells, 0>("the Attack spells' level", Kind::Print, 0, 3),
+        element<Vars::heroSpells, 1>("the Support spells' level", Kind::Print, 0, 3),
+        element<Vars::heroSpells, 2>("the Spirit spells' level", Kind::Print, 0, 3),
     },
     equipmentPairs(std::make_index_sequence<5>()),
     questPairs(std::make_index_sequence<11>()));
 
-// What messages call each field, in the file's order: the fields before the
-// equipment, then the pairs.
-constexpr const char* kFieldNames[] = {
-    "the x position", "the y position", "the hero's strength", "the hero's dexterity", "the hero's wisdom",
-    "the companion's strength", "the companion's dexterity", "the companion's wisdom", "the rubies", "the map",
-    "the encounter steps", "the encounter group", "the hero's maximum HP", "the hero's HP",
-    "the hero's maximum MP", "the hero's MP", "the companion's maximum HP", "the companion's HP",
-    "the hero's name", "the companion's name", "the hero's level", "the experience",
-    "the experience for the next level", "the difficulty", "the story stage", "the music track",
-    "the companion", "the companion's tactic", "the amulet", "the balloon's y position",
-    "the balloon's x position", "the balloon's map", "the herbs", "the berries", "the potions",
-    "the fire potions", "the Attack spells' level", "the Support spells' level", "the Spirit spells' level",
-};
-constexpr const char* kGearNames[] = {"weapon", "armour", "shield", "helmet", "bracers"};
-constexpr std::size_t kGearFields = 2 * std::size(kGearNames);
-static_assert(std::size(kFieldNames) + kGearFields + 2 * Vars::questFlags.size() == kFields.size());
-
-std::string fieldName(std::size_t i) {
-    if (i < std::size(kFieldNames)) return kFieldNames[i];
-    i -= std::size(kFieldNames);
-    if (i < kGearFields) return std::string(i % 2 ? "the companion's " : "the hero's ") + kGearNames[i / 2];
-    i -= kGearFields;
-    return (i % 2 ? "owned amulet " : "quest flag ") + std::to_string(i / 2);
+std::string fieldName(const Field& f) {
+    return f.index < 0 ? f.name : std::string(f.name) + " " + std::to_string(f.index);
 }
 
 struct Value {
@@ -303,22 +289,21 @@ bool acceptable(const Field& f, double x) {
     return std::isfinite(x) && x >= f.lo && x <= f.hi && (!f.allowed || f.allowed(x));
 }
 
-// Field i from its line; damage and values out of range name the line and
+// A field from its line; damage and values out of range name the line and
 // the field.
-Value readField(platform::SeqReader& in, std::size_t i, int k1, int k2) {
-    const Field& f = kFields[i];
+Value readField(platform::SeqReader& in, const Field& f, int k1, int k2) {
     Value v;
     if (f.kind == Kind::Text) {
         v.text = in.nextQuoted();
         if (!validName(v.text))
-            throw in.damagedLine("holds '" + platform::shownValue(v.text) + "' for " + fieldName(i) +
+            throw in.damagedLine("holds '" + platform::shownValue(v.text) + "' for " + fieldName(f) +
                                  ", which is not 1 to 10 characters without quotes or control characters");
         return v;
     }
     double x = in.nextNumber() / k2 + k1;
     if (f.whole) x = platform::Round(x);
     if (!acceptable(f, x)) {
-        const std::string held = "holds " + platform::formatNumber(x) + " for " + fieldName(i);
+        const std::string held = "holds " + platform::formatNumber(x) + " for " + fieldName(f);
         if (x >= f.lo && x <= f.hi) throw in.damagedLine(held + ", which is none the game has");
         throw in.damagedLine(held + ", which is not from " + platform::formatNumber(f.lo) + " to " +
                              platform::formatNumber(f.hi));
@@ -365,7 +350,7 @@ void loadGame(int slot) {
     const int k2 = int(in.nextInt(2, 5));
     std::vector<Value> values;
     values.reserve(kFields.size());
-    for (std::size_t i = 0; i < kFields.size(); ++i) values.push_back(readField(in, i, k1, k2));
+    for (const Field& f : kFields) values.push_back(readField(in, f, k1, k2));
     if (!in.eof()) throw in.damaged("a line before the world map holds more than one value");
     auto map = std::make_unique<MapBuffer>();
     readWorld(file, text, worldStart, kHeadLines + 1, *map);

@@ -276,17 +276,12 @@ void Player::beforeWalk(const world::Trigger& goal) {
     if (!map().isLoaded() || Vars::storyStage != stage) return;
     restIfHurt();
     if (!map().isLoaded() || Vars::storyStage != stage) return;
-    for (const world::Action& a : goal.actions)
-        if (a.op == world::Op::fight) {
-            grindBefore(a.n);
-            break;
-        }
+    if (const int group = storywalk::fightIn(goal)) grindBefore(group);
 }
 
 // Within sight of a fixed fight, a rest close by is worth the walk.
 void Player::nearGoal(const world::Trigger& goal) {
-    if (std::any_of(goal.actions.begin(), goal.actions.end(), [](const world::Action& a) { return a.op == world::Op::fight; }))
-        restIfBelow(kFreshShare, kRestBeforeFightReach);
+    if (storywalk::fightIn(goal) != 0) restIfBelow(kFreshShare, kRestBeforeFightReach);
 }
 
 void Player::pickUpChestsInSight() {
@@ -369,14 +364,8 @@ bool Player::below(double share) const {
 void Player::restIfBelow(double share, int reach) {
     if (!map().isLoaded() || !below(share)) return;
     const int stage = Vars::storyStage;
-    auto rests = [](const Cell& c) {
-        const world::Trigger* t = world::triggerAt(c.map, world::progressNow(), c.x, c.y);
-        return t != nullptr && std::any_of(t->actions.begin(), t->actions.end(), [](const world::Action& a) {
-                   return a.op == world::Op::refillParty;
-               });
-    };
     const std::vector<Move> path = storywalk::pathTo(
-        rests, [stage](const Cell& c) {
+        storywalk::restAt, [stage](const Cell& c) {
             return storywalk::storyTriggerAt(c, stage) != nullptr || storywalk::sideQuestAt(c);
         });
     if (path.empty() || int(path.size()) > reach) return;

@@ -85,6 +85,18 @@ bool sideQuestAt(const Cell& c) {
     return t != nullptr && t->quest >= 0;
 }
 
+bool restAt(const Cell& c) {
+    const world::Trigger* t = world::triggerAt(c.map, world::progressNow(), c.x, c.y);
+    return t != nullptr && std::any_of(t->actions.begin(), t->actions.end(),
+                                       [](const world::Action& a) { return a.op == world::Op::refillParty; });
+}
+
+int fightIn(const world::Trigger& t) {
+    for (const world::Action& a : t.actions)
+        if (a.op == world::Op::fight) return a.n;
+    return 0;
+}
+
 bool isFixedGroup(int group) {
     static const std::set<int> kFixed = {3,  6,  8,  9,  14, 16, 17, 18, 19, 20, 21, 22, 25, 27, 34, 35,
                                          36, 37, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47, 48, 49};

@@ -39,6 +39,12 @@ const world::Trigger* storyTriggerAt(const Cell& c, int stage);
 // A side quest's trigger live on that cell: the walk keeps to the story.
 bool sideQuestAt(const Cell& c);
 
+// A rest live on that cell: a trigger that refills the party.
+bool restAt(const Cell& c);
+
+// The group of the fixed fight a trigger starts, or 0 when it starts none.
+int fightIn(const world::Trigger& t);
+
 // Groups of the scripted fights; all others are random battles or chests.
 bool isFixedGroup(int group);
 

@@ -166,11 +166,7 @@ TEST_F(RouteInTheWorld, EveryStepUpHasARestAShortWalkAway) {
                     Vars::posX = Vars::i16(x);
                     Vars::posY = Vars::i16(y);
                 }
-        const std::vector<storywalk::Move> path = storywalk::pathTo([](const storywalk::Cell& c) {
-            const world::Trigger* t = world::triggerAt(c.map, world::progressNow(), c.x, c.y);
-            return t != nullptr && std::any_of(t->actions.begin(), t->actions.end(),
-                                               [](const world::Action& a) { return a.op == Op::refillParty; });
-        });
+        const std::vector<storywalk::Move> path = storywalk::pathTo(storywalk::restAt);
         ASSERT_FALSE(path.empty());
         EXPECT_LE(path.size(), kShortWalk);
         EXPECT_EQ(path.back().to.map, s.map);
