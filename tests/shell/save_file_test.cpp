@@ -322,6 +322,26 @@ TEST_F(SaveFile, ALineItRefusesIsNamedWithItsField) {
     }
 }
 
+// Every companion a save can hold loads, and an id beside one does not.
+TEST_F(SaveFile, EveryCompanionLoadsAndNoOtherId) {
+    constexpr int k1 = 7, k2 = 3;
+    fillDistinctState();
+    save(0, k1, k2);
+    const std::vector<std::string> good = splitLines(readFile(slotFile(0)));
+    auto loadWithAlly = [&](int id) {
+        std::vector<std::string> lines = good;
+        lines[AllyId] = platform::formatNumber((id - k1) * k2);
+        writeFile(slotFile(0), joinLines(lines));
+        savefile::loadGame(0);
+    };
+    // Ryu, Chi, Sofi, Sonia, Maurice, Bree, Myst, Jack, Darwin.
+    for (int id : {12, 14, 18, 21, 28, 30, 47, 51, 59}) {
+        ASSERT_NO_THROW(loadWithAlly(id)) << id;
+        EXPECT_EQ(Vars::allyId, id);
+    }
+    for (int id : {11, 13, 20, 29, 31, 46, 48, 60}) EXPECT_THROW(loadWithAlly(id), platform::Damaged) << id;
+}
+
 // A folder where a file's temporary copy goes is named: that is the path
 // that cannot be written.
 TEST_F(SaveFile, AFolderInPlaceOfATemporaryFileIsTheOneNamed) {
