@@ -81,6 +81,13 @@ TEST(Route, ARestIsLiveThroughItsStagesOnly) {
         {0, 170, 117, 258, false}, {0, 170, 117, 259, true}, {0, 170, 117, 300, true},
         {0, 170, 117, 340, true},  {0, 170, 117, 341, false}, {0, 164, 116, 203, true},
         {0, 164, 116, 204, false}, {0, 164, 116, 202, false},
+        // The soldier on the cell where the party comes down into the shrine
+        // cave, through the guarded hall; the spring on the pass road; the
+        // hold's guardroom through its last fights.
+        {1, 141, 125, 259, false}, {1, 141, 125, 260, true},  {1, 141, 125, 267, true},
+        {1, 141, 125, 268, false}, {4, 110, 67, 800, false},  {4, 110, 67, 801, true},
+        {4, 110, 67, 803, true},   {4, 110, 67, 804, false},  {6, 103, 109, 899, false},
+        {6, 103, 109, 900, true},  {6, 103, 109, 903, true},  {6, 103, 109, 904, false},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(world::triggerAt(c.map, {c.stage}, c.x, c.y) != nullptr, c.live)
